@@ -1,0 +1,78 @@
+#include "app/Program.h"
+
+#include "ui/Directory.h"
+#include "ui/Encoding.h"
+
+namespace tarmaxion {
+namespace {
+
+constexpr Rect kMainWindow = {10, 10, 1000, 720};
+constexpr Rect kInfoListArea = {10, 10, 400, 600};
+constexpr Rect kLogPanelArea = {10, 620, 400, 80};
+constexpr Rect kMapViewArea = {450, 10, 512, 560};
+constexpr Rect kLoadButtonArea = {450, 620, 50, 24};
+constexpr Rect kSaveButtonArea = {690, 620, 90, 24};
+
+}  // namespace
+
+int Program::Run() {
+  StartUp();
+  while (Dispatch(platform_.WaitEvent())) {
+  }
+  ShutDown();
+  return 0;
+}
+
+void Program::StartUp() {
+  state_ = ProgramState{};
+  state_.object_colours = kObjectColours;
+  state_.landmap_colours = kLandmapColours;
+  state_.current_folder = CurrentDirectory();
+  state_.track_buffer.assign(kTrackBufferSize, 0);
+  state_.loaded_size = static_cast<std::int32_t>(kTrackBufferSize);
+  state_.map_bitmap_position = kMapBitmapPosition;
+  state_.log.line_break = "\r\n";
+  state_.version_error = false;
+  platform_.LoadFont(kCaptionFont, "Lucida Console", 12);
+  for (int i = 1; i <= StatusLog::kLength; ++i) state_.log.history[static_cast<std::size_t>(i)] = "> ";
+  CreateWindow();
+  Report("ready...");
+}
+
+void Program::CreateWindow() {
+  platform_.CreateMainWindow(kMainWindow, "Tarmaxion Rivivizevido 1.10 to 1.05");
+  platform_.CreateEditor(kInfoList, kInfoListArea);
+  platform_.CreateLabel(kLogPanel, kLogPanelArea, "");
+  platform_.CreateImageView(kMapView, kMapViewArea);
+  platform_.CreateButton(kLoadButton, kLoadButtonArea, "load");
+  platform_.CreateButton(kSaveButton, kSaveButtonArea, "save as 1.05");
+}
+
+bool Program::Dispatch(const Event& event) {
+  if (event.kind == EventKind::kClose) return false;
+  if (event.kind != EventKind::kControl) return true;
+  switch (event.control_id) {
+    case kLoadButton:
+      ReadTrack();
+      ListTrack();
+      if (!state_.version_error) BuildPreview();
+      break;
+    case kSaveButton:
+      if (!state_.version_error) SaveAs105();
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void Program::ShutDown() {
+  graphics_.ReleaseImages();
+  platform_.ShutDown();
+}
+
+Text Program::DisplayName(const std::string& utf8_path) const {
+  return Windows1252FromUtf8(FilePart(utf8_path));
+}
+
+}  // namespace tarmaxion

@@ -1,0 +1,73 @@
+#include "ui/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "tests/support/TempDir.h"
+
+namespace tarmaxion {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+
+TEST(FilesTest, ReadsAWholeFileIntoTheStartOfTheBuffer) {
+  TempDir dir;
+  const auto path = dir.Write("t.trk", {1, 2, 3});
+  std::vector<std::uint8_t> buffer(10, 9);
+  const auto read = ReadWholeFile(path, buffer);
+  EXPECT_EQ(read.status, ReadStatus::kOk);
+  EXPECT_EQ(read.size, 3u);
+  EXPECT_EQ(buffer, (std::vector<std::uint8_t>{1, 2, 3, 9, 9, 9, 9, 9, 9, 9}));
+}
+
+TEST(FilesTest, RefusesFilesLargerThanTheBufferWithoutTouchingIt) {
+  TempDir dir;
+  const auto path = dir.Write("big.trk", std::vector<std::uint8_t>(11, 1));
+  std::vector<std::uint8_t> buffer(10, 9);
+  const auto read = ReadWholeFile(path, buffer);
+  EXPECT_EQ(read.status, ReadStatus::kTooLarge);
+  EXPECT_EQ(read.reported_size, 11u);
+  EXPECT_EQ(buffer, std::vector<std::uint8_t>(10, 9));
+}
+
+TEST(FilesTest, MissingFilesFoldersAndEmptyPathsCannotBeOpened) {
+  TempDir dir;
+  std::vector<std::uint8_t> buffer(4, 9);
+  for (const auto& path : {dir.File("none.trk"), dir.File(""), std::string()}) {
+    const auto read = ReadWholeFile(path, buffer);
+    EXPECT_EQ(read.status, ReadStatus::kCannotOpen) << path;
+    EXPECT_FALSE(read.reason.empty());
+  }
+  EXPECT_EQ(buffer, std::vector<std::uint8_t>(4, 9));
+}
+
+TEST(FilesTest, ReadsAndWritesNamesOutsideAscii) {
+  TempDir dir;
+  const auto path = dir.File("Strecke-M\xC3\xBCller \xC3\xA9t\xC3\xA9.trk");
+  ASSERT_TRUE(WriteFileReplacing(path, std::vector<std::uint8_t>{7, 8}).ok);
+  std::vector<std::uint8_t> buffer(4);
+  EXPECT_EQ(ReadWholeFile(path, buffer).size, 2u);
+}
+
+TEST(FilesTest, ReplacingWriteLeavesOnlyTheTargetBehind) {
+  TempDir dir;
+  const auto path = dir.Write("out.trk", {1, 1, 1, 1, 1});
+  ASSERT_TRUE(WriteFileReplacing(path, std::vector<std::uint8_t>{2, 3}).ok);
+  EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{2, 3}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(FilesTest, FailedWriteKeepsTheExistingFileAndSaysWhy) {
+  TempDir dir;
+  const auto into_folder = WriteFileReplacing(dir.File(""), std::vector<std::uint8_t>{1});
+  EXPECT_FALSE(into_folder.ok);
+  EXPECT_FALSE(into_folder.reason.empty());
+  const auto missing_folder = WriteFileReplacing(dir.File("no/such/x.trk"), std::vector<std::uint8_t>{1});
+  EXPECT_FALSE(missing_folder.ok);
+}
+
+}  // namespace
+}  // namespace tarmaxion

@@ -1,0 +1,19 @@
+// An 8-bit palette BMP file image, as laid out in memory, turned into a true-colour Image.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "ui/Image.h"
+
+namespace tarmaxion {
+
+// The bytes must start with "BM" and describe an uncompressed 8-bit bitmap; its width and
+// height come from the info header, its pixels from bfOffBits and its colours from its own
+// palette (biClrUsed entries, 0 meaning 256). bfSize and biSizeImage are ignored. Bottom-up
+// (positive height) and top-down rows are both read. Nothing when any part the header points
+// at lies outside bytes.
+std::optional<Image> ImageFromBmp(std::span<const std::uint8_t> bytes);
+
+}  // namespace tarmaxion
