@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "preview/MapBitmap.h"
@@ -18,6 +19,7 @@ namespace tarmaxion::testing {
 inline constexpr int kSlot = 1;
 inline constexpr int kFont = 1;
 inline constexpr Colour kBackground = Rgb(0, 100, 150);
+inline constexpr Colour kNoImage = 0xFF000000;
 
 struct ParsedTrack {
   std::vector<std::uint8_t> bytes;
@@ -45,12 +47,17 @@ class PreviewCanvas : public ::testing::Test {
     ASSERT_TRUE(graphics_.CreateImageFromBmp(kSlot, bitmap_));
   }
 
-  Colour Pixel(int x, int y) const { return graphics_.ImageAt(kSlot)->At(x, y); }
+  // A colour no drawing uses when there is no image, so that the test fails instead of crashing.
+  Colour Pixel(int x, int y) const {
+    const Image* image = graphics_.ImageAt(kSlot);
+    return image != nullptr ? image->At(x, y) : kNoImage;
+  }
 
   // How many pixels of the image have this colour.
   long Count(Colour colour) const {
-    const auto pixels = graphics_.ImageAt(kSlot)->Pixels();
-    return std::count(pixels.begin(), pixels.end(), colour);
+    const Image* image = graphics_.ImageAt(kSlot);
+    if (image == nullptr) return -1;
+    return std::count(image->Pixels().begin(), image->Pixels().end(), colour);
   }
 
   HeadlessPlatform glyphs_;
