@@ -18,7 +18,7 @@ constexpr Colour kBackground = Rgb(0, 100, 150);
 
 TrackBuilder Monza() {
   TrackBuilder track;
-  track.WorldSize(100).WaterLevel(50).Landmap({0x0FF2, 0x0FF3, 0x0000});
+  track.WorldSize(100).WaterLevel(50).Landmap({0xFFF2, 0xFFF3, 0x0000});
   track.Heights(200).Height(64 * 10 + 20, 10);  // one water cell: columns 160..167, rows 423..430
   track.Object(26, 512, 512)                    // remapped to 8
       .Object(10, 100, 100)
@@ -78,7 +78,7 @@ TEST_F(PreviewProgramTest, LoadShowsTheMapAndLogsItsName) {
   EXPECT_EQ(map.At(50, 461), kObjectColours[7]);    // type 10
   EXPECT_EQ(map.At(500, 11), kObjectColours[11]);   // type 31
   EXPECT_EQ(map.At(150, 361), kObjectColours[11]);  // type 33
-  EXPECT_EQ(map.At(0, 255), Rgb(190, 210, 130));    // type 28 on the edge left alone
+  EXPECT_EQ(map.At(0, 255), kBackground);           // type 28 on the edge left alone
   // The opaque box of "45.67" at (20, 530), five 9 x 16 cells.
   EXPECT_EQ(map.At(20, 530), kBackground);
   EXPECT_EQ(map.At(21, 532), Rgb(255, 255, 255));
