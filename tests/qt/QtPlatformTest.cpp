@@ -90,13 +90,6 @@ TEST_F(QtPlatformTest, AppendLineBreaksAfterTextTheUserTyped) {
   EXPECT_EQ(editor->toPlainText(), "typed\nx");
 }
 
-TEST_F(QtPlatformTest, EditorIsEditableWithoutWrappingAndTabLeavesIt) {
-  QPlainTextEdit* editor = Editor();
-  EXPECT_FALSE(editor->isReadOnly());
-  EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
-  EXPECT_TRUE(editor->tabChangesFocus());
-}
-
 TEST_F(QtPlatformTest, LabelBreaksLinesAtCrLfAndShowsWindows1252AsUnicode) {
   platform_.CreateLabel(8, {0, 0, 100, 50}, "> \r\n> ");
   auto* label = qobject_cast<QLabel*>(platform_.Widget(8));
@@ -126,6 +119,11 @@ TEST_F(QtPlatformTest, ClosingTheWindowIsARequestAndTheWindowStays) {
   platform_.Window()->close();
   EXPECT_EQ(platform_.WaitEvent().kind, EventKind::kClose);
   EXPECT_TRUE(platform_.Window()->isVisible());
+}
+
+TEST(QtPlatformWithoutWindowTest, WaitEventEndsInsteadOfWaitingForever) {
+  QtPlatform platform;
+  EXPECT_EQ(platform.WaitEvent().kind, EventKind::kClose);
 }
 
 TEST_F(QtPlatformTest, ShowImagePaintsTheColoursUnscaledAndTakesTheImageSize) {

@@ -2,10 +2,12 @@
 // the same texts, the same map pixels and the same saved bytes.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -108,16 +110,20 @@ TEST_F(QtProgramTest, StartUpShowsTheWindowWithItsFiveControls) {
   EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(platform_.Widget(kInfoList))->toPlainText().isEmpty());
 }
 
-TEST_F(QtProgramTest, TabVisitsTheInfoListAndTheTwoButtonsOnly) {
+TEST_F(QtProgramTest, TabAndShiftTabCycleThroughTheInfoListAndTheTwoButtons) {
   program_.StartUp();
-  std::vector<QWidget*> visited;
-  QWidget* widget = platform_.Widget(kInfoList);
-  do {
-    if (widget->focusPolicy() & Qt::TabFocus) visited.push_back(widget);
-    widget = widget->nextInFocusChain();
-  } while (widget != platform_.Widget(kInfoList));
-  EXPECT_EQ(visited, (std::vector<QWidget*>{platform_.Widget(kInfoList), platform_.Widget(kLoadButton),
-                                            platform_.Widget(kSaveButton)}));
+  QWidget* window = platform_.Window();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  platform_.Widget(kInfoList)->setFocus();
+  const std::vector<int> forward = {kLoadButton, kSaveButton, kInfoList, kLoadButton};
+  for (const int id : forward) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), platform_.Widget(id)) << id;
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), platform_.Widget(kInfoList));
+  EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(platform_.Widget(kInfoList))->toPlainText().isEmpty());
 }
 
 TEST_F(QtProgramTest, LoadListsTheTrackAndShowsTheSameMapAsTheHeadlessPlatform) {

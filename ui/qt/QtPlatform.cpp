@@ -64,6 +64,8 @@ void QtPlatform::CreateMainWindow(const Rect& frame, const Text& title) {
 }
 
 Event QtPlatform::WaitEvent() {
+  // Without a window nothing could ever arrive; ending is the only answer that cannot hang.
+  if (pending_.empty() && window_ == nullptr) return {EventKind::kClose, 0};
   while (pending_.empty()) {
     QEventLoop loop;
     waiting_ = &loop;
