@@ -9,12 +9,14 @@
 namespace tarmaxion {
 
 void Program::BuildPreview() {
-  const auto file = std::span(state_.track_buffer).first(static_cast<std::size_t>(state_.loaded_size));
+  const auto buffer = std::span(state_.track_buffer);
+  const auto file = buffer.first(static_cast<std::size_t>(state_.loaded_size));
   const ByteReader track(file);
-  const auto bitmap = std::span(state_.track_buffer).subspan(state_.map_bitmap_position).first<kMapBitmapSize>();
+  const auto bitmap = buffer.subspan(state_.map_bitmap_position).first<kMapBitmapSize>();
 
-  const auto map_name = BuildMap(track, bitmap, state_.track, state_.landmap_colours,
-                                 DisplayName(state_.track_path), graphics_, kMapImage, kCaptionFont);
+  const auto map_name =
+      BuildMap(track, bitmap, state_.track, state_.landmap_colours, DisplayName(state_.track_path),
+               graphics_, kMapImage, kCaptionFont);
   if (map_name) {
     ShowMap();
     Report(*map_name);

@@ -17,7 +17,8 @@ void DecodeLandmap(const ByteReader& track, MapBitmap bitmap, const LandmapColou
   for (std::int64_t i = 0; i < words && position < pixels.size(); ++i) {
     const std::uint16_t word = track.U16(trk::kLandmap + 2 * i);
     const std::size_t length = std::min<std::size_t>(word >> 4, pixels.size() - position);
-    std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(position), length, colours[word & 15u]);
+    const auto at = pixels.begin() + static_cast<std::ptrdiff_t>(position);
+    std::fill_n(at, length, colours[word & 15u]);
     position += length;
   }
 }

@@ -45,8 +45,10 @@ MarkerCorners MarkerRectangle(int column, int row, std::uint8_t heading, int hal
   const float side_x = Stored(a * std::sin(side_angle));
   const float side_y = Stored(a * std::cos(side_angle));
 
-  return {Corner(front_x, front_y, side_x, side_y, -1), Corner(front_x, front_y, side_x, side_y, +1),
-          Corner(back_x, back_y, side_x, side_y, -1), Corner(back_x, back_y, side_x, side_y, +1)};
+  return {Corner(front_x, front_y, side_x, side_y, -1),
+          Corner(front_x, front_y, side_x, side_y, +1),
+          Corner(back_x, back_y, side_x, side_y, -1),
+          Corner(back_x, back_y, side_x, side_y, +1)};
 }
 
 void DrawMarkerRectangle(Graphics& graphics, const MarkerCorners& corners, Colour colour) {

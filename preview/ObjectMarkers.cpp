@@ -27,7 +27,8 @@ class ObjectTable {
  public:
   ObjectTable(const ByteReader& track, const TrackLayout& layout) : track_(track) {
     first_ = layout.objects + 2;
-    const std::int64_t in_data = track.Covers(first_, 0) ? (track.Size() - first_) / trk::kObjectEntrySize : 0;
+    const std::int64_t in_data =
+        track.Covers(first_, 0) ? (track.Size() - first_) / trk::kObjectEntrySize : 0;
     count_ = std::clamp<std::int64_t>(layout.object_count, 0, in_data);
   }
 
@@ -39,8 +40,8 @@ class ObjectTable {
  private:
   // World y grows upwards, image rows downwards; both halve with truncation toward zero.
   MapObject Read(std::int64_t entry) const {
-    return {entry, track_.S8(entry), track_.S16(entry + 2) / 2, kMapEdge - track_.S16(entry + 4) / 2,
-            track_.U8(entry + 7)};
+    return {entry, track_.S8(entry), track_.S16(entry + 2) / 2,
+            kMapEdge - track_.S16(entry + 4) / 2, track_.U8(entry + 7)};
   }
 
   const ByteReader& track_;

@@ -84,7 +84,9 @@ TEST_F(LandmapTest, DecodesOneWordMoreThanTheWordCount) {
 
 TEST_F(LandmapTest, SixtyFiveRunsFillTheMapAreaExactly) {
   std::vector<std::uint16_t> words;
-  for (int i = 0; i < 64; ++i) words.push_back(static_cast<std::uint16_t>(4095 << 4 | (i % 2 == 0 ? 2 : 3)));
+  for (int i = 0; i < 64; ++i) {
+    words.push_back(static_cast<std::uint16_t>(4095 << 4 | (i % 2 == 0 ? 2 : 3)));
+  }
   words.push_back(64 << 4 | 10);
   Decode(TrackBuilder().Landmap(words));
 
