@@ -3,8 +3,10 @@
 # checks the picture is not blank, and ends the program.
 # Usage: WindowSmokeTest.sh <program> <scratch folder>
 set -euo pipefail
-if ! command -v xvfb-run >/dev/null; then
-  echo "skipped: xvfb-run is not installed (scripts/install-deps gui installs it)"
+missing=()
+for tool in xvfb-run xwininfo xwd convert; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "skipped: ${missing[*]} not installed (scripts/install-deps gui installs them)"
   exit 77
 fi
 if [ "${SMOKE_TEST_ON_DISPLAY:-}" != 1 ]; then
