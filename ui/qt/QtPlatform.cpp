@@ -49,6 +49,7 @@ QtPlatform::QtPlatform() : run_dialog_([](QFileDialog& dialog) { return dialog.e
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::CreateMainWindow(const Rect& frame, const Text& title) {
+  controls_.clear();
   window_ = std::make_unique<MainWindow>();
   window_->setWindowTitle(ToQString(title));
   // The controls use the classic 8-point dialog font size, so the log panel's six lines fit
