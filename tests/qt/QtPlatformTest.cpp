@@ -63,6 +63,7 @@ TEST_F(QtPlatformTest, AppendLineBreaksBeforeEveryItemButTheFirstEvenWhenItIsEmp
       {{"", "", "c"}, "\n\nc"},
       {{"Trk-L\xE4nge: 5"}, "Trk-L\u00E4nge: 5"},
   };
+  // Each case starts with ClearLines, which must forget the previous case's items.
   QPlainTextEdit* editor = Editor();
   for (const Case& c : cases) {
     platform_.ClearLines(2);
@@ -70,14 +71,6 @@ TEST_F(QtPlatformTest, AppendLineBreaksBeforeEveryItemButTheFirstEvenWhenItIsEmp
     EXPECT_EQ(editor->toPlainText(), QString::fromUtf8(c.shown)) << c.shown;
     EXPECT_EQ(editor->blockCount(), static_cast<int>(c.items.size()));
   }
-}
-
-TEST_F(QtPlatformTest, ClearLinesForgetsTheEmptyFirstItem) {
-  QPlainTextEdit* editor = Editor();
-  platform_.AppendLine(2, "");
-  platform_.ClearLines(2);
-  platform_.AppendLine(2, "x");
-  EXPECT_EQ(editor->toPlainText(), "x");
 }
 
 TEST_F(QtPlatformTest, AppendLineBreaksAfterTextTheUserTyped) {
@@ -110,12 +103,6 @@ TEST_F(QtPlatformTest, ButtonClickAndSpaceAndImageViewClickAreControlEvents) {
     EXPECT_EQ(event.kind, EventKind::kControl);
     EXPECT_EQ(event.control_id, id);
   }
-}
-
-TEST_F(QtPlatformTest, ClosingTheWindowIsARequestAndTheWindowStays) {
-  platform_.Window()->close();
-  EXPECT_EQ(platform_.WaitEvent().kind, EventKind::kClose);
-  EXPECT_TRUE(platform_.Window()->isVisible());
 }
 
 TEST(QtPlatformWithoutWindowTest, WaitEventEndsInsteadOfWaitingForever) {
