@@ -36,9 +36,15 @@ std::string TempDir::File(const std::string& name) const { return ToUtf8(path_ /
 
 std::string TempDir::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
   const auto path = File(name);
-  std::ofstream out(FromUtf8(path), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  WriteBytes(path, bytes);
   return path;
+}
+
+bool WriteBytes(const std::string& utf8_path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(FromUtf8(utf8_path), std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return static_cast<bool>(out);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& utf8_path) {
