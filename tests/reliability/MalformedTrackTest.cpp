@@ -6,20 +6,22 @@
 // rows also show that no read or write left the buffers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TrackBuilder.h"
-#include "ui/headless/HeadlessPlatform.h"
 
 namespace tarmaxion {
 namespace {
 
+using testing::ProgramRun;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::TrackBuilder;
@@ -52,6 +54,7 @@ Bytes Cut(const Bytes& bytes, std::size_t size) { return Bytes(bytes.begin(), by
 struct Outcome {
   std::vector<Text> lines;
   Text log_panel;
+  Text last_log;
   bool map_redrawn = false;
   bool map_kept = false;  // the map image is still the earlier track's
   std::vector<Colour> map;
@@ -60,37 +63,21 @@ struct Outcome {
 
 Outcome LoadAfter(const Bytes& earlier, const Bytes& malformed) {
   TempDir dir;
-  HeadlessPlatform platform;
-  Program program(platform);
-  program.StartUp();
-  const auto click = [&](int button, const std::string& answer) {
-    platform.QueueDialogAnswer(answer);
-    program.Dispatch({EventKind::kControl, button});
-  };
-  const auto map = [&] {
-    const Image* image = program.Drawing().ImageAt(kMapImage);
-    return image != nullptr ? std::vector<Colour>(image->Pixels().begin(), image->Pixels().end())
-                            : std::vector<Colour>{};
-  };
-  click(kLoadButton, dir.Write("earlier.trk", earlier));
-  const auto earlier_map = map();
-  click(kLoadButton, dir.Write("m.trk", malformed));
+  ProgramRun run;
+  run.Load(dir.Write("earlier.trk", earlier));
+  const auto earlier_map = run.Map();
+  run.Load(dir.Write("m.trk", malformed));
 
   Outcome outcome;
-  outcome.lines = platform.Control(kInfoList).lines;
-  outcome.log_panel = platform.Control(kLogPanel).text;
-  outcome.map = map();
-  outcome.map_redrawn = !program.State().version_error;
+  outcome.lines = run.Lines();
+  outcome.log_panel = run.LogPanel();
+  outcome.last_log = run.LastLog();
+  outcome.map = run.Map();
+  outcome.map_redrawn = !run.State().version_error;
   outcome.map_kept = outcome.map == earlier_map;
-  click(kSaveButton, dir.File("saved.trk"));
+  run.Save(dir.File("saved.trk"));
   if (std::filesystem::exists(dir.Path() / "saved.trk")) outcome.saved = ReadBytes(dir.File("saved.trk"));
   return outcome;
-}
-
-Text LastLogLine(const Text& panel) {
-  const auto end = panel.size() - 2;  // every line ends with CR LF
-  const auto start = panel.rfind("\r\n", end - 1);
-  return panel.substr(start + 2, end - start - 2);
 }
 
 struct Row {
@@ -180,7 +167,7 @@ TEST(MalformedTrackTest, EachFileGivesItsMessageWhateverTheBufferHeldBefore) {
     const Outcome after_full = LoadAfter(full, file);
     const Outcome after_small = LoadAfter(small, file);
 
-    EXPECT_EQ(LastLogLine(after_full.log_panel), row.message);
+    EXPECT_EQ(after_full.last_log, row.message);
     ASSERT_FALSE(after_full.lines.empty());
     EXPECT_EQ(after_full.lines[0], "m.trk   " + std::to_string(file.size()) + " Bytes");
     EXPECT_EQ(after_full.lines, after_small.lines);
@@ -208,26 +195,21 @@ TEST(MalformedTrackTest, FilesBeyondTheFirstHalfAreNotReadAtAll) {
   for (const std::size_t size : {1'000'001u, 2'000'000u, 2'000'001u}) {
     SCOPED_TRACE(size);
     TempDir dir;
-    HeadlessPlatform platform;
-    Program program(platform);
-    program.StartUp();
-    platform.QueueDialogAnswer(dir.Write("earlier.trk", earlier));
-    program.Dispatch({EventKind::kControl, kLoadButton});
-    const auto before = program.State().track_buffer;
-    const auto listed = platform.Control(kInfoList).lines;
+    ProgramRun run;
+    run.Load(dir.Write("earlier.trk", earlier));
+    const auto before = run.State().track_buffer;
+    const auto listed = run.Lines();
 
-    Bytes big = Base().GhostData(size - Base().Build().size()).Build();
-    platform.QueueDialogAnswer(dir.Write("big.trk", big));
-    program.Dispatch({EventKind::kControl, kLoadButton});
+    run.Load(dir.Write("big.trk", Base().GhostData(size - Base().Build().size()).Build()));
 
-    EXPECT_EQ(LastLogLine(platform.Control(kLogPanel).text), "big_1111_Old");
-    EXPECT_NE(platform.Control(kLogPanel).text.find("Track too large: big.trk has " + std::to_string(size) +
-                                                    " bytes, at most 1000000 fit"),
+    EXPECT_NE(run.LogPanel().find("Track too large: big.trk has " + std::to_string(size) +
+                                  " bytes, at most 1000000 fit"),
               Text::npos);
-    EXPECT_EQ(program.State().loaded_size, 1'000'000);
-    const auto& after = program.State().track_buffer;
+    EXPECT_EQ(run.LastLog(), "big_1111_Old");
+    EXPECT_EQ(run.State().loaded_size, 1'000'000);
+    const auto& after = run.State().track_buffer;
     EXPECT_TRUE(std::equal(before.begin(), before.begin() + 1'000'000, after.begin()));
-    const auto lines = platform.Control(kInfoList).lines;
+    const auto lines = run.Lines();
     ASSERT_EQ(lines.size(), listed.size());
     EXPECT_EQ(lines[0], "big.trk   1000000 Bytes");
     EXPECT_TRUE(std::equal(lines.begin() + 1, lines.end(), listed.begin() + 1));

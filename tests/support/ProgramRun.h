@@ -1,0 +1,48 @@
+// The whole program on the headless platform, driven one command at a time, so a test can look
+// at the state between two commands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/Program.h"
+#include "ui/headless/HeadlessPlatform.h"
+
+namespace tarmaxion::testing {
+
+class ProgramRun {
+ public:
+  ProgramRun() { program_.StartUp(); }
+
+  // Presses "load" or "save as 1.05" with this answer to the file dialog ("" cancels).
+  void Load(const std::string& answer) { Press(kLoadButton, answer); }
+  void Save(const std::string& answer) { Press(kSaveButton, answer); }
+
+  const ProgramState& State() const { return program_.State(); }
+  std::vector<Text> Lines() const { return platform_.Control(kInfoList).lines; }
+  const Text& LogPanel() const { return platform_.Control(kLogPanel).text; }
+  // The newest line of the log panel.
+  Text LastLog() const {
+    const Text& panel = LogPanel();
+    const auto end = panel.size() - 2;  // every line ends with CR LF
+    const auto start = panel.rfind("\r\n", end - 1);
+    return panel.substr(start + 2, end - start - 2);
+  }
+  // The map image's pixels, or none before the first map.
+  std::vector<Colour> Map() const {
+    const Image* image = program_.Drawing().ImageAt(kMapImage);
+    if (image == nullptr) return {};
+    return std::vector<Colour>(image->Pixels().begin(), image->Pixels().end());
+  }
+
+ private:
+  void Press(int button, const std::string& answer) {
+    platform_.QueueDialogAnswer(answer);
+    program_.Dispatch({EventKind::kControl, button});
+  }
+
+  HeadlessPlatform platform_;
+  Program program_{platform_};
+};
+
+}  // namespace tarmaxion::testing
