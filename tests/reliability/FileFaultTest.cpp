@@ -266,6 +266,17 @@ std::vector<SaveFault> SaveFaults() {
          return dir.File("ro/out.trk");
        },
        "Not saved: out.trk: Permission denied", Condition::kPermissionsBind},
+      // Renaming over it would get round the permission that a write in place honours.
+      {"replacing a read-only file in a folder open to all",
+       [=](const TempDir& dir) {
+         fs::create_directory(dir.Path() / "shared");
+         fs::permissions(dir.Path() / "shared", fs::perms::all);
+         const auto path = dir.File("shared/out.trk");
+         testing::WriteBytes(path, earlier_save);
+         fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         return path;
+       },
+       "Not saved: out.trk: Permission denied", Condition::kPermissionsBind},
   };
 }
 
