@@ -139,14 +139,15 @@ void MakeReadOnlyFolder(const fs::path& folder) {
                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
 }
 
-struct LoadFault {
+// One faulty file: its set-up, which gives the path to load or save to, and the log line.
+struct Fault {
   std::string name;
-  std::function<std::string(const TempDir&)> path;  // sets the fault up, gives the path to load
+  std::function<std::string(const TempDir&)> path;
   Text message;
   Condition condition = Condition::kNone;
 };
 
-std::vector<LoadFault> LoadFaults() {
+std::vector<Fault> LoadFaults() {
   return {
       {"missing file", [](const TempDir& dir) { return dir.File("gone.trk"); },
        "Cannot open gone.trk: No such file or directory"},
@@ -180,28 +181,48 @@ std::vector<LoadFault> LoadFaults() {
   };
 }
 
-TEST(FileFaultTest, TracksThatCannotBeReadAreReportedAndTheLoadedTrackKept) {
+// What a fault must leave as it was: the loaded track, its listing and the user's folder.
+struct Kept {
+  Bytes buffer;
+  std::vector<Text> lines;
+  FolderContents files;
+};
+
+using FaultCheck = std::function<void(const Fault&, const ProgramRun&, const Kept&)>;
+
+// For each fault: loads a good track, sets the fault up and runs command on its path under its
+// condition; checks that every file of the folder kept its bytes, with none added, and hands
+// the rest to check. Returns the names of the faults whose condition cannot be made here.
+std::string RunFaults(const std::vector<Fault>& faults, void (ProgramRun::*command)(const std::string&),
+                      const FaultCheck& check) {
   std::string skipped;
-  for (const auto& fault : LoadFaults()) {
+  for (const auto& fault : faults) {
     SCOPED_TRACE(fault.name);
     TempDir dir;
     ProgramRun run;
     run.Load(dir.Write("good.trk", Track()));
-    const auto buffer = run.State().track_buffer;
-    const auto listed = run.Lines();
     const auto path = fault.path(dir);
-    const auto files = Contents(dir.Path());
+    const Kept kept{run.State().track_buffer, run.Lines(), Contents(dir.Path())};
 
-    if (!RunUnder(fault.condition, [&] { run.Load(path); })) {
+    if (!RunUnder(fault.condition, [&] { (run.*command)(path); })) {
       skipped += " " + fault.name + ";";
       continue;
     }
-    EXPECT_NE(run.LogPanel().find(fault.message + "\r\n"), Text::npos) << run.LogPanel();
-    EXPECT_EQ(run.State().track_buffer, buffer);
-    ASSERT_EQ(run.Lines().size(), listed.size());  // the loaded track is listed again
-    EXPECT_TRUE(std::equal(listed.begin() + 1, listed.end(), run.Lines().begin() + 1));
-    EXPECT_EQ(Contents(dir.Path()), files);
+    EXPECT_EQ(Contents(dir.Path()), kept.files);
+    check(fault, run, kept);
   }
+  return skipped;
+}
+
+TEST(FileFaultTest, TracksThatCannotBeReadAreReportedAndTheLoadedTrackKept) {
+  const auto skipped = RunFaults(LoadFaults(), &ProgramRun::Load,
+                                 [](const Fault& fault, const ProgramRun& run, const Kept& kept) {
+    EXPECT_NE(run.LogPanel().find(fault.message + "\r\n"), Text::npos) << run.LogPanel();
+    EXPECT_EQ(run.State().track_buffer, kept.buffer);
+    const auto lines = run.Lines();  // the loaded track is listed again
+    ASSERT_EQ(lines.size(), kept.lines.size());
+    EXPECT_TRUE(std::equal(lines.begin() + 1, lines.end(), kept.lines.begin() + 1));
+  });
   if (!skipped.empty()) GTEST_SKIP() << kCannotBind << skipped;
 }
 
@@ -229,14 +250,7 @@ TEST(FileFaultTest, FileThatEndsBeforeItsSizeIsReportedAndOnlyItsBytesUsed) {
   EXPECT_EQ(run.LastLog(), "Caution: Version <> 1.05");
 }
 
-struct SaveFault {
-  std::string name;
-  std::function<std::string(const TempDir&)> target;  // sets the fault up, gives the save path
-  Text message;
-  Condition condition = Condition::kNone;
-};
-
-std::vector<SaveFault> SaveFaults() {
+std::vector<Fault> SaveFaults() {
   const Bytes earlier_save = {1, 2, 3, 4, 5};
   return {
       {"into a missing folder", [](const TempDir& dir) { return dir.File("no/such/out.trk"); },
@@ -281,22 +295,10 @@ std::vector<SaveFault> SaveFaults() {
 }
 
 TEST(FileFaultTest, FailedSavesSayWhyAndLeaveEveryFileAsItWas) {
-  std::string skipped;
-  for (const auto& fault : SaveFaults()) {
-    SCOPED_TRACE(fault.name);
-    TempDir dir;
-    ProgramRun run;
-    run.Load(dir.Write("good.trk", Track()));
-    const auto target = fault.target(dir);
-    const auto files = Contents(dir.Path());
-
-    if (!RunUnder(fault.condition, [&] { run.Save(target); })) {
-      skipped += " " + fault.name + ";";
-      continue;
-    }
+  const auto skipped = RunFaults(SaveFaults(), &ProgramRun::Save,
+                                 [](const Fault& fault, const ProgramRun& run, const Kept&) {
     EXPECT_EQ(run.LastLog(), fault.message);
-    EXPECT_EQ(Contents(dir.Path()), files);
-  }
+  });
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
   if (!skipped.empty()) GTEST_SKIP() << kCannotBind << skipped;
 }
