@@ -27,8 +27,15 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
+  // Tests may leave read-only folders behind; their contents can go only once they are writable.
   std::error_code ignored;
   fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  std::error_code walk;
+  for (fs::recursive_directory_iterator it(path_, walk), end; !walk && it != end; it.increment(walk)) {
+    if (it->symlink_status(ignored).type() == fs::file_type::directory) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
   fs::remove_all(path_, ignored);
 }
 
