@@ -1,131 +1,23 @@
 // Our raster against GDI itself: the same random primitives drawn by both on a 32-bit DIB
 // section must leave identical pixels. Under Wine its DIB engine is the oracle.
-#include <windows.h>
+#include "tests/win32/GdiCanvas.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <cstdio>
-#include <functional>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "ui/Raster.h"
-#include "ui/win32/DibPixels.h"
 
 namespace tarmaxion::win32 {
 namespace {
 
+using oracle::Describe;
+using oracle::Differences;
+using oracle::GdiCanvas;
+using oracle::kWhite;
+using oracle::Tally;
+
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
-constexpr Colour kWhite = Rgb(255, 255, 255);
-constexpr int kReportedCases = 5;  // cases described in full when they differ
-
-// A memory device context with a top-down 32-bit DIB section selected.
-class GdiCanvas {
- public:
-  GdiCanvas() : dc_(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<std::uint32_t*>(bits);
-    previous_ = SelectObject(dc_, bitmap_);
-  }
-  ~GdiCanvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  GdiCanvas(const GdiCanvas&) = delete;
-  GdiCanvas& operator=(const GdiCanvas&) = delete;
-
-  HDC Dc() const { return dc_; }
-
-  void CopyFrom(const Image& image) {
-    GdiFlush();
-    for (int y = 0; y < kHeight; ++y) {
-      for (int x = 0; x < kWidth; ++x) bits_[y * kWidth + x] = SwapRedBlue(image.At(x, y));
-    }
-  }
-  Image ToImage() const {
-    GdiFlush();
-    Image image(kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-      for (int x = 0; x < kWidth; ++x) image.Set(x, y, SwapRedBlue(bits_[y * kWidth + x]));
-    }
-    return image;
-  }
-
-  // Runs draw with a pen and a solid brush of the colour selected.
-  void WithPenAndBrush(Colour colour, const std::function<void(HDC)>& draw) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HBRUSH brush = CreateSolidBrush(colour);
-    HGDIOBJ old_pen = SelectObject(dc_, pen);
-    HGDIOBJ old_brush = SelectObject(dc_, brush);
-    draw(dc_);
-    SelectObject(dc_, old_pen);
-    SelectObject(dc_, old_brush);
-    DeleteObject(pen);
-    DeleteObject(brush);
-  }
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_ = nullptr;
-  std::uint32_t* bits_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-};
-
-// "(x,y) ours=0x... gdi=0x..." for every pixel where the images differ.
-std::vector<std::string> Differences(const Image& ours, const Image& gdi) {
-  std::vector<std::string> found;
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      if (ours.At(x, y) == gdi.At(x, y)) continue;
-      char text[64];
-      std::snprintf(text, sizeof(text), "(%d,%d) ours=%06X gdi=%06X", x, y, ours.At(x, y),
-                    gdi.At(x, y));
-      found.emplace_back(text);
-    }
-  }
-  return found;
-}
-
-// The parts written one after another: the text of a case for a failure message.
-template <typename... Parts>
-std::string Describe(const Parts&... parts) {
-  std::ostringstream text;
-  (text << ... << parts);
-  return text.str();
-}
-
-// Counts cases and differing cases, and describes the first few that differ.
-class Tally {
- public:
-  explicit Tally(std::string what) : what_(std::move(what)) {}
-  ~Tally() {
-    std::printf("[ oracle   ] %s: %d compared, %d differing\n", what_.c_str(), compared_, differing_);
-  }
-  void Compare(const std::string& the_case, const Image& ours, const Image& gdi) {
-    ++compared_;
-    const auto found = Differences(ours, gdi);
-    if (found.empty()) return;
-    if (++differing_ > kReportedCases) return;
-    std::ostringstream message;
-    message << what_ << " " << the_case << ": " << found.size() << " pixels differ:";
-    for (const auto& pixel : found) message << "\n  " << pixel;
-    ADD_FAILURE() << message.str();
-  }
-  int Differing() const { return differing_; }
-
- private:
-  std::string what_;
-  int compared_ = 0;
-  int differing_ = 0;
-};
 
 class GdiOracleTest : public ::testing::Test {
  protected:
@@ -138,7 +30,7 @@ class GdiOracleTest : public ::testing::Test {
   Colour AnyColour() { return static_cast<Colour>(random_() & 0xFFFFFF); }
 
   std::mt19937 random_{20261207};
-  GdiCanvas gdi_;
+  GdiCanvas gdi_{kWidth, kHeight};
 };
 
 TEST_F(GdiOracleTest, LinesWithTheirEndPixel) {

@@ -156,8 +156,7 @@ TEST_F(Win32ProgramTest, ImageViewTakesTheImageSizeAndPaintsItsColours) {
 
   // Let the view paint itself into a bitmap of ours and compare every pixel.
   HDC dc = CreateCompatibleDC(nullptr);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 30, -20, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const BITMAPINFO info = TopDown32BitInfo(30, 20);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ previous = SelectObject(dc, bitmap);

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "ui/win32/DibPixels.h"
+
 namespace tarmaxion::win32 {
 namespace {
 
@@ -13,13 +15,7 @@ constexpr std::uint32_t kWhite = 0x00FFFFFF;
 class TextCanvas {
  public:
   TextCanvas(HDC dc, int width, int height) : dc_(dc) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(width, height);
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap_ == nullptr) return;

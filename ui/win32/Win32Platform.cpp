@@ -220,13 +220,7 @@ void Win32Platform::PaintImageView(const DRAWITEMSTRUCT& item) const {
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
   if (image == nullptr || image->Width() <= 0 || image->Height() <= 0) return;
   const auto pixels = DibPixelsOf(*image);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = image->Width();
-  info.bmiHeader.biHeight = -image->Height();  // top-down, as the image stores its rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32BitInfo(image->Width(), image->Height());
   SetDIBitsToDevice(item.hDC, 0, 0, static_cast<DWORD>(image->Width()),
                     static_cast<DWORD>(image->Height()), 0, 0, 0,
                     static_cast<UINT>(image->Height()), pixels.data(), &info, DIB_RGB_COLORS);
