@@ -228,11 +228,30 @@ TEST_F(Win32PlatformTest, FontsRenderBinaryGlyphsInATextSizedBox) {
   EXPECT_EQ(platform_.RenderText(7, "unknown font").width, 0);
 }
 
+// This process's top-level window with the title, or null; tests may run side by side.
+HWND OurWindowTitled(const char* title) {
+  struct Search {
+    const char* title;
+    HWND found;
+  } search{title, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(data);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != GetCurrentProcessId() || WindowText(window) != search->title) return TRUE;
+        search->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // The whole program under its real window: a close request ends it with exit code 0.
 TEST(Win32ProgramRunTest, CloseRequestEndsTheProgramWithExitCodeZero) {
   std::thread closer([] {
     for (int tries = 0; tries < 500; ++tries) {
-      if (HWND window = FindWindowA(nullptr, "Tarmaxion Rivivizevido 1.10 to 1.05")) {
+      if (HWND window = OurWindowTitled("Tarmaxion Rivivizevido 1.10 to 1.05")) {
         PostMessageA(window, WM_CLOSE, 0, 0);
         return;
       }
