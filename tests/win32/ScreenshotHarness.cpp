@@ -5,7 +5,7 @@
 // The program's header comes before <windows.h>, whose CreateWindow macro would rename a
 // member of Program.
 #include "app/Program.h"
-#include "ui/win32/Win32Platform.h"
+#include "tests/win32/AnsweringPlatform.h"
 
 #include <cmath>
 #include <cstdio>
@@ -18,17 +18,8 @@
 
 namespace {
 
-using tarmaxion::FileDialogRequest;
 using tarmaxion::testing::TrackBuilder;
-
-class AnsweringPlatform : public tarmaxion::win32::Win32Platform {
- public:
-  explicit AnsweringPlatform(std::string answer) : answer_(std::move(answer)) {}
-  std::string OpenFileDialog(const FileDialogRequest&) override { return answer_; }
-
- private:
-  std::string answer_;
-};
+using tarmaxion::win32::AnsweringPlatform;
 
 // Terrain of map cell (x, y), y counted upward: a ring road with kerbs on grass and sand.
 std::uint16_t TerrainAt(int x, int y) {

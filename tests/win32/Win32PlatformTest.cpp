@@ -2,7 +2,7 @@
 // The program's header comes before <windows.h>, whose CreateWindow macro would rename a
 // member of Program.
 #include "app/Program.h"
-#include "ui/win32/Win32Platform.h"
+#include "tests/win32/AnsweringPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/TempDir.h"
+#include "tests/support/TrackBuilder.h"
 #include "ui/win32/DibPixels.h"
 
 namespace tarmaxion::win32 {
@@ -49,6 +51,35 @@ std::vector<std::string> LinesOf(HWND editor) {
     }
   }
   return lines;
+}
+
+// What a control paints into a width x height bitmap of ours.
+Image PaintedBy(HWND control, int width, int height) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const BITMAPINFO info = TopDown32BitInfo(width, height);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  Image painted(width, height);
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) painted.Set(x, y, SwapRedBlue(pixels[y * width + x]));
+  }
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return painted;
+}
+
+int DifferingPixels(const Image& a, const Image& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
+  int differing = 0;
+  for (int y = 0; y < a.Height(); ++y) {
+    for (int x = 0; x < a.Width(); ++x) differing += a.At(x, y) != b.At(x, y);
+  }
+  return differing;
 }
 
 class Win32PlatformTest : public ::testing::Test {
@@ -154,23 +185,7 @@ TEST_F(Win32ProgramTest, ImageViewTakesTheImageSizeAndPaintsItsColours) {
   EXPECT_EQ(place.width, 30);
   EXPECT_EQ(place.height, 20);
 
-  // Let the view paint itself into a bitmap of ours and compare every pixel.
-  HDC dc = CreateCompatibleDC(nullptr);
-  const BITMAPINFO info = TopDown32BitInfo(30, 20);
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  SendMessageA(Item(kMapView), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  GdiFlush();
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  int differing = 0;
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 30; ++x) differing += SwapRedBlue(pixels[y * 30 + x]) != image.At(x, y);
-  }
-  EXPECT_EQ(differing, 0);
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  EXPECT_EQ(DifferingPixels(PaintedBy(Item(kMapView), 30, 20), image), 0);
 }
 
 TEST_F(Win32ProgramTest, ButtonNotificationsBecomeControlEventsAndCloseOnlyAsks) {
@@ -226,6 +241,37 @@ TEST_F(Win32PlatformTest, FontsRenderBinaryGlyphsInATextSizedBox) {
 
   EXPECT_EQ(platform_.RenderText(1, "").width, 0);
   EXPECT_EQ(platform_.RenderText(7, "unknown font").width, 0);
+}
+
+// A load through the real controls: the list, the log and the map view show what the program
+// made, and the view paints the map image pixel for pixel.
+TEST(Win32ProgramLoadTest, LoadFillsTheRealControlsAndTheViewPaintsTheMap) {
+  tarmaxion::testing::TempDir dir;
+  tarmaxion::testing::TrackBuilder track;
+  track.WaterLevel(30).Heights(10).Landmap({0x0FF2, 0x0FF3}).Object(3, 200, 300);
+  track.Record(0, "Ace", 2345).Record(1, "Bob", 4567).CarName(1, "Rocket");
+  const auto path = dir.Write("monza.trk", track.Build());
+
+  AnsweringPlatform platform(path);
+  Program program(platform);
+  program.StartUp();
+  program.Dispatch({EventKind::kControl, kLoadButton});
+
+  HWND window = platform.MainWindow();
+  const auto lines = LinesOf(GetDlgItem(window, kInfoList));
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "monza.trk   " + std::to_string(track.Build().size()) + " Bytes");
+  EXPECT_EQ(lines[1], "Tarmaxion 1.10");
+  const std::string log = WindowText(GetDlgItem(window, kLogPanel));
+  EXPECT_TRUE(log.ends_with("\r\nmonza_4567_Bob\r\n")) << log;
+
+  const Image* map = program.Drawing().ImageAt(kMapImage);
+  ASSERT_NE(map, nullptr);
+  const Rect view = PlaceOf(GetDlgItem(window, kMapView));
+  EXPECT_EQ(view.width, 512);
+  EXPECT_EQ(view.height, 560);
+  EXPECT_EQ(DifferingPixels(PaintedBy(GetDlgItem(window, kMapView), 512, 560), *map), 0);
+  program.ShutDown();
 }
 
 // This process's top-level window with the title, or null; tests may run side by side.
