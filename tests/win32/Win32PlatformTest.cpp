@@ -224,6 +224,10 @@ TEST_F(Win32ProgramTest, TabAndShiftTabMoveTheFocusAlongTheTabStops) {
   EXPECT_EQ(WindowText(Item(kInfoList)), "");  // the tab went to the focus, not the text
 }
 
+TEST_F(Win32PlatformTest, WithoutAWindowWaitingEndsAtOnce) {
+  EXPECT_EQ(platform_.WaitEvent().kind, EventKind::kClose);
+}
+
 TEST_F(Win32PlatformTest, FontsRenderBinaryGlyphsInATextSizedBox) {
   ASSERT_TRUE(platform_.LoadFont(1, "Lucida Console", 12));
   const GlyphMask wide = platform_.RenderText(1, "Bob 45.67");

@@ -127,6 +127,8 @@ void Win32Platform::MoveFocus(bool previous) {
 }
 
 Event Win32Platform::WaitEvent() {
+  // Without a window nothing could ever send an event; end instead of waiting forever.
+  if (window_ == nullptr && events_.empty()) return {EventKind::kClose, 0};
   MSG message;
   while (events_.empty()) {
     if (GetMessageA(&message, nullptr, 0, 0) <= 0) return {EventKind::kClose, 0};
