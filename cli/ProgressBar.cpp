@@ -1,0 +1,28 @@
+#include "cli/ProgressBar.h"
+
+#include <string>
+
+namespace tarmaxion::cli {
+namespace {
+
+constexpr std::size_t kBarWidth = 40;
+
+}  // namespace
+
+void ProgressBar::Show(std::size_t done) {
+  if (!enabled_ || total_ == 0) return;
+  const auto filled = kBarWidth * done / total_;
+  const auto line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, ' ') + "] " +
+                    std::to_string(done) + "/" + std::to_string(total_);
+  terminal_ << '\r' << line << std::flush;
+  shown_width_ = line.size();
+}
+
+// Overwrites the bar with spaces rather than an erase sequence, which not every console knows.
+void ProgressBar::Clear() {
+  if (shown_width_ == 0) return;
+  terminal_ << '\r' << std::string(shown_width_, ' ') << '\r' << std::flush;
+  shown_width_ = 0;
+}
+
+}  // namespace tarmaxion::cli
