@@ -6,55 +6,47 @@ namespace tarmaxion::cli {
 namespace fs = std::filesystem;
 namespace {
 
-std::optional<std::uintmax_t> SizeOf(const fs::path& path) {
+std::optional<OutputGuard::FileKey> KeyOf(const fs::path& path) {
   std::error_code error;
   const auto size = fs::file_size(path, error);
-  return error ? std::nullopt : std::optional(size);
+  if (error) return std::nullopt;
+  const auto modified = fs::last_write_time(path, error);
+  if (error) return std::nullopt;
+  return OutputGuard::FileKey{size, modified.time_since_epoch().count()};
 }
 
-bool SameFile(const fs::path& a, const fs::path& b) {
-  std::error_code error;
-  return fs::equivalent(a, b, error) && !error;
+void Add(OutputGuard::FilesByKey& files, const fs::path& path) {
+  if (const auto key = KeyOf(path)) files[*key].push_back(path);
+}
+
+bool Holds(const OutputGuard::FilesByKey& files, const fs::path& path) {
+  const auto key = KeyOf(path);
+  if (!key) return false;
+  const auto same_key = files.find(*key);
+  if (same_key == files.end()) return false;
+  for (const auto& candidate : same_key->second) {
+    std::error_code error;
+    if (fs::equivalent(candidate, path, error) && !error) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 OutputGuard::OutputGuard(const std::vector<std::string>& inputs, Replace replace) : replace_(replace) {
-  inputs_.reserve(inputs.size());
-  for (const auto& input : inputs) {
-    auto path = NativePath(input);
-    auto size = SizeOf(path);
-    inputs_.push_back({std::move(path), size});
-  }
-}
-
-bool OutputGuard::IsInput(const fs::path& output) const {
-  // Two names of one file have one size; comparing sizes first keeps a large batch from
-  // testing every input against every existing output.
-  const auto size = SizeOf(output);
-  for (const auto& input : inputs_) {
-    if (input.size == size && SameFile(input.path, output)) return true;
-  }
-  return false;
-}
-
-bool OutputGuard::WasWritten(const fs::path& output) const {
-  for (const auto& written : written_) {
-    if (SameFile(written, output)) return true;
-  }
-  return false;
+  for (const auto& input : inputs) Add(inputs_, NativePath(input));
 }
 
 std::optional<std::string> OutputGuard::Refusal(const std::string& output) const {
   const auto path = NativePath(output);
   std::error_code error;
   if (!fs::exists(path, error)) return std::nullopt;
-  if (IsInput(path)) return output + " is one of the input files and is never replaced";
-  if (WasWritten(path)) return output + " was already written by this run";
+  if (Holds(inputs_, path)) return output + " is one of the input files and is never replaced";
+  if (Holds(written_, path)) return output + " was already written by this run";
   if (replace_ == Replace::kRefuse) return output + " already exists (--force replaces it)";
   return std::nullopt;
 }
 
-void OutputGuard::Written(const std::string& output) { written_.push_back(NativePath(output)); }
+void OutputGuard::Written(const std::string& output) { Add(written_, NativePath(output)); }
 
 }  // namespace tarmaxion::cli

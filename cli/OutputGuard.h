@@ -2,8 +2,10 @@
 // same file in one run, and over an existing file only when asked to.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,16 +23,18 @@ class OutputGuard {
   // Records a file this run has written, so no later file of the run replaces it.
   void Written(const std::string& output);
 
- private:
-  struct Input {
-    std::filesystem::path path;
-    std::optional<std::uintmax_t> size;  // to skip the identity test for most inputs
+  // Two names of one file always share size and modification time, so only files that share
+  // both need the exact (and slower) identity test; a batch stays linear in its length.
+  struct FileKey {
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type::rep modified = 0;
+    auto operator<=>(const FileKey&) const = default;
   };
-  bool IsInput(const std::filesystem::path& output) const;
-  bool WasWritten(const std::filesystem::path& output) const;
+  using FilesByKey = std::map<FileKey, std::vector<std::filesystem::path>>;
 
-  std::vector<Input> inputs_;
-  std::vector<std::filesystem::path> written_;
+ private:
+  FilesByKey inputs_;
+  FilesByKey written_;
   Replace replace_;
 };
 
