@@ -1,0 +1,117 @@
+// FloodFill: a 4-connected span fill with an explicit stack, never recursive.
+//
+// The region is the one the unmodified image has around the start. A span fill that paints as
+// it goes gives exactly that region as long as it never re-enters a painted pixel: whenever the
+// brush colour would itself still count as fillable, painted pixels are remembered in a mask.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "ui/Raster.h"
+
+namespace tarmaxion {
+namespace {
+
+class SpanFiller {
+ public:
+  SpanFiller(Image& image, FillMode mode, Colour key, Colour colour)
+      : image_(image), mode_(mode), key_(key), colour_(colour) {
+    if (Matches(colour_)) {
+      painted_.assign(static_cast<std::size_t>(image.Height()) * image.Pitch(), 0);
+    }
+  }
+
+  // Callers keep (x, y) inside the image.
+  bool Fillable(int x, int y) const {
+    if (!Matches(image_.Row(y)[x])) return false;
+    return painted_.empty() || painted_[Index(x, y)] == 0;
+  }
+
+  // Paints the start's row span and then every span connected to it.
+  void Fill(int x, int y) {
+    PaintAndQueue(x, y, Seed{x, x, y, 0});
+    while (!seeds_.empty()) {
+      const Seed seed = seeds_.back();
+      seeds_.pop_back();
+      for (int column = seed.first; column <= seed.last; ++column) {
+        if (Fillable(column, seed.row)) column = PaintAndQueue(column, seed.row, seed) + 1;
+      }
+    }
+  }
+
+ private:
+  // Columns [first, last] of row to scan; they lie below (direction +1) or above (-1) a
+  // painted span of the row they came from, whose neighbours first - 1 and last + 1 on that
+  // row are not fillable. Direction 0 marks the start, which has no such row.
+  struct Seed {
+    int first;
+    int last;
+    int row;
+    int direction;
+  };
+
+  bool Matches(Colour pixel) const {
+    return mode_ == FillMode::kSurface ? pixel == key_ : pixel != key_;
+  }
+
+  std::size_t Index(int x, int y) const {
+    return static_cast<std::size_t>(y) * image_.Pitch() + static_cast<std::size_t>(x);
+  }
+
+  // Widens the fillable pixel (x, y) to its whole row span, paints it and queues the rows next
+  // to it: all of the row ahead, and of the row the seed came from only the columns beyond the
+  // seed's own span, since the rest of that row is painted or not fillable. Returns the span's
+  // last column.
+  int PaintAndQueue(int x, int y, const Seed& from) {
+    int first = x;
+    while (first > 0 && Fillable(first - 1, y)) --first;
+    int last = x;
+    while (last + 1 < image_.Width() && Fillable(last + 1, y)) ++last;
+    Paint(first, last, y);
+    if (from.direction == 0) {
+      Queue(first, last, y - 1, -1);
+      Queue(first, last, y + 1, 1);
+    } else {
+      Queue(first, last, y + from.direction, from.direction);
+      Queue(first, from.first - 2, y - from.direction, -from.direction);
+      Queue(from.last + 2, last, y - from.direction, -from.direction);
+    }
+    return last;
+  }
+
+  void Queue(int first, int last, int row, int direction) {
+    if (first <= last && row >= 0 && row < image_.Height()) {
+      seeds_.push_back({first, last, row, direction});
+    }
+  }
+
+  // [first, last] lies inside the image.
+  void Paint(int first, int last, int y) {
+    Colour* const line = image_.Row(y);
+    std::fill(line + first, line + last + 1, colour_);
+    if (!painted_.empty()) {
+      const auto mark = painted_.begin() + static_cast<std::ptrdiff_t>(Index(first, y));
+      std::fill(mark, mark + (last - first + 1), std::uint8_t{1});
+    }
+  }
+
+  Image& image_;
+  FillMode mode_;
+  Colour key_;
+  Colour colour_;
+  std::vector<std::uint8_t> painted_;  // empty when painted pixels can never match again
+  std::vector<Seed> seeds_;
+};
+
+}  // namespace
+
+void FloodFill(Image& image, int x, int y, FillMode mode, Colour key, Colour colour) {
+  if (!image.Contains(x, y)) return;
+  // A surface filled with its own colour stays as it is.
+  if (mode == FillMode::kSurface && colour == key) return;
+  SpanFiller filler(image, mode, key, colour);
+  if (filler.Fillable(x, y)) filler.Fill(x, y);
+}
+
+}  // namespace tarmaxion
