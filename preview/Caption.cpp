@@ -1,0 +1,53 @@
+#include "preview/Caption.h"
+
+#include <cstdlib>
+
+#include "ui/Colour.h"
+
+namespace tarmaxion {
+namespace {
+
+constexpr int kRecordOne = 1;
+constexpr Colour kCaptionText = Rgb(255, 255, 255);
+constexpr Colour kCaptionBand = Rgb(0, 100, 150);
+
+CaptionRecord RecordCaption(const TrackInfo& info, int record) {
+  const auto index = static_cast<std::size_t>(record);
+  const std::int16_t time = info.lap_times[index];
+  return {time, info.driver_names[index] + " / " + info.car_names[index],
+          DecimalText(time) + "_" + info.driver_names[index]};
+}
+
+}  // namespace
+
+CaptionRecord ChooseCaptionRecord(const TrackInfo& info) {
+  if (info.lap_times[kRecordOne] < kNoLapTime) return RecordCaption(info, kRecordOne);
+  if (info.lap_times[kBestRecord] < kNoLapTime) return RecordCaption(info, kBestRecord);
+  const std::int16_t time = info.lap_times[kBestRecord];
+  return {time, "no Best Time", DecimalText(time)};
+}
+
+Text TimeText(std::int16_t time) {
+  if (time >= 100) {
+    // Seconds are the digits before the last two. A five-digit time keeps only its first two
+    // and last two digits, so the time text never grows beyond five characters.
+    const Text digits = DecimalText(time);
+    return LeftPart(digits, time > 999 ? 2 : 1) + "." + RightPart(digits, 2);
+  }
+  const int magnitude = std::abs(int{time});
+  const Text hundredths = PadLeft(DecimalText(magnitude % 100), 2, '0');
+  return (time < 0 ? "-" : "") + DecimalText(magnitude / 100) + "." + hundredths;
+}
+
+Text TrackName(const Text& file_name) {
+  return LeftPart(file_name, static_cast<std::int64_t>(file_name.size()) - 4);
+}
+
+void DrawCaption(Graphics& graphics, const Text& time_text, const Text& track_name,
+                 const Text& names_line) {
+  graphics.DrawLabel(20, 530, time_text, kCaptionText, kCaptionBand);
+  graphics.DrawLabel(90, 520, track_name, kCaptionText, kCaptionBand);
+  graphics.DrawLabel(90, 540, names_line, kCaptionText, kCaptionBand);
+}
+
+}  // namespace tarmaxion

@@ -1,0 +1,154 @@
+#include "preview/ObjectMarkers.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "preview/MarkerRectangle.h"
+#include "preview/TypeRemap.h"
+#include "track/ByteReader.h"
+#include "track/TrackLayout.h"
+
+namespace tarmaxion {
+namespace {
+
+constexpr Colour kOutlineGrey = Rgb(170, 170, 170);
+constexpr int kMapEdge = 511;  // the last column and row of the map area
+
+struct MapObject {
+  std::int64_t entry = 0;  // offset of the entry, and so of its type byte
+  std::int8_t type = 0;
+  int column = 0;
+  int row = 0;
+  std::uint8_t heading = 0;
+};
+
+// The entries of the object table that lie inside the loaded data, in file order.
+class ObjectTable {
+ public:
+  ObjectTable(const ByteReader& track, const TrackLayout& layout) : track_(track) {
+    first_ = layout.objects + 2;
+    const std::int64_t in_data =
+        track.Covers(first_, 0) ? (track.Size() - first_) / trk::kObjectEntrySize : 0;
+    count_ = std::clamp<std::int64_t>(layout.object_count, 0, in_data);
+  }
+
+  template <typename Visit>
+  void ForEach(Visit visit) const {
+    for (std::int64_t k = 0; k < count_; ++k) visit(Read(first_ + k * trk::kObjectEntrySize));
+  }
+
+ private:
+  // World y grows upwards, image rows downwards; both halve with truncation toward zero.
+  MapObject Read(std::int64_t entry) const {
+    return {entry, track_.S8(entry), track_.S16(entry + 2) / 2,
+            kMapEdge - track_.S16(entry + 4) / 2, track_.U8(entry + 7)};
+  }
+
+  const ByteReader& track_;
+  std::int64_t first_ = 0;
+  std::int64_t count_ = 0;
+};
+
+// low <= column, row < high.
+bool Within(const MapObject& object, int low, int high) {
+  return low <= object.column && low <= object.row && object.column < high && object.row < high;
+}
+
+bool WithinMap(const MapObject& object) { return Within(object, 1, kMapEdge); }
+
+void DrawBlock(Graphics& graphics, const MapObject& object, Colour colour) {
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) graphics.PutPixel(object.column + dx, object.row + dy, colour);
+  }
+}
+
+struct MarkerSize {
+  int half_width = 0;   // A, across the heading
+  int half_length = 0;  // B, along the heading
+};
+
+MarkerSize SizeFor(int width, int length, std::uint8_t world_size) {
+  return {width / world_size / 2, length / world_size / 2};
+}
+
+// Outlines the rectangle of every object that colour_of gives a colour, then runs
+// after_outline on it. The bounds test uses the half-width alone, so a long rectangle may
+// leave the map area; the image edge clips it.
+template <typename ColourOf, typename AfterOutline>
+void DrawRectangles(const ObjectTable& table, Graphics& graphics, MarkerSize size,
+                    ColourOf colour_of, AfterOutline after_outline) {
+  table.ForEach([&](const MapObject& object) {
+    const std::optional<Colour> colour = colour_of(object.type);
+    if (!colour || !Within(object, size.half_width, kMapEdge - size.half_width)) return;
+    DrawMarkerRectangle(graphics,
+                        MarkerRectangle(object.column, object.row, object.heading, size.half_width,
+                                        size.half_length),
+                        *colour);
+    after_outline(object);
+  });
+}
+
+// Types 17 and 18: grey outlines, each filled from its centre up to any grey outline.
+void DrawFilledRectangles(const ObjectTable& table, Graphics& graphics, std::uint8_t world_size,
+                          Colour fill) {
+  const auto grey_for_17_and_18 = [](std::int8_t type) -> std::optional<Colour> {
+    if (type == 17 || type == 18) return kOutlineGrey;
+    return std::nullopt;
+  };
+  DrawRectangles(table, graphics, SizeFor(6200, 15900, world_size), grey_for_17_and_18,
+                 [&](const MapObject& object) {
+                   graphics.FloodFill(object.column, object.row, kOutlineGrey, fill);
+                 });
+}
+
+// Types 1, 2, 3 and 23: outlines only, one colour per type.
+void DrawOutlinedRectangles(const ObjectTable& table, Graphics& graphics,
+                            std::uint8_t world_size, const ObjectColourTable& colours) {
+  const auto colour_of = [&](std::int8_t type) -> std::optional<Colour> {
+    switch (type) {
+      case 1: return colours[9];
+      case 2: return colours[11];
+      case 3: return colours[10];
+      case 23: return colours[4];
+      default: return std::nullopt;
+    }
+  };
+  DrawRectangles(table, graphics, SizeFor(400, 3100, world_size), colour_of,
+                 [](const MapObject&) {});
+}
+
+}  // namespace
+
+void DrawObjects(std::span<std::uint8_t> track_file, const TrackInfo& info,
+                 const ObjectColourTable& colours, Graphics& graphics, int image_slot) {
+  const ByteReader track(track_file);
+  const ObjectTable table(track, info.layout);
+  graphics.BeginDrawing(image_slot);
+
+  table.ForEach([&](const MapObject& object) {
+    if (object.type == 10 && WithinMap(object)) DrawBlock(graphics, object, colours[7]);
+  });
+  table.ForEach([&](const MapObject& object) {
+    if (object.type != 9 || !WithinMap(object)) return;
+    graphics.FillBox(object.column - 2, object.row - 2, 5, 5, colours[0]);
+    graphics.PutPixel(object.column, object.row, colours[7]);
+  });
+
+  // The rectangle sizes divide by the world size; a world size of 0 gives no rectangles.
+  if (info.world_size != 0) {
+    DrawFilledRectangles(table, graphics, info.world_size, colours[1]);
+    DrawOutlinedRectangles(table, graphics, info.world_size, colours);
+  }
+
+  table.ForEach([&](const MapObject& object) {
+    if (object.type <= 24 || !WithinMap(object)) return;
+    DrawBlock(graphics, object, colours[11]);
+    if (const auto written = RemappedType(object.type)) {
+      track_file[static_cast<std::size_t>(object.entry)] = static_cast<std::uint8_t>(*written);
+    }
+  });
+
+  graphics.EndDrawing();
+}
+
+}  // namespace tarmaxion

@@ -1,0 +1,68 @@
+// A map image to draw on in preview tests: the bitmap, the drawing services over the
+// deterministic headless glyphs, and a track parsed the way the listing parses it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "preview/MapBitmap.h"
+#include "tests/support/TrackBuilder.h"
+#include "track/TrackInfo.h"
+#include "track/TrackLayout.h"
+#include "ui/Graphics.h"
+#include "ui/headless/HeadlessPlatform.h"
+
+namespace tarmaxion::testing {
+
+inline constexpr int kSlot = 1;
+inline constexpr int kFont = 1;
+inline constexpr Colour kBackground = Rgb(0, 100, 150);
+inline constexpr Colour kNoImage = 0xFF000000;
+
+struct ParsedTrack {
+  std::vector<std::uint8_t> bytes;
+  TrackInfo info;
+};
+
+inline ParsedTrack Parse(const TrackBuilder& builder) {
+  ParsedTrack track{builder.Build(), {}};
+  const ByteReader reader(track.bytes);
+  const auto located = LocateRegions(reader);
+  EXPECT_TRUE(located.layout) << located.problem;
+  if (located.layout) track.info = ReadTrackInfo(reader, TrackVersion::k110, *located.layout);
+  return track;
+}
+
+class PreviewCanvas : public ::testing::Test {
+ protected:
+  PreviewCanvas() { glyphs_.LoadFont(kFont, "Lucida Console", 12); }
+
+  MapBitmap Bitmap() { return MapBitmap(bitmap_.data(), kMapBitmapSize); }
+
+  // A map image in the background colour everywhere, as a track without terrain gives.
+  void MakeBlankImage() {
+    ResetMapBitmap(Bitmap());
+    ASSERT_TRUE(graphics_.CreateImageFromBmp(kSlot, bitmap_));
+  }
+
+  // A colour no drawing uses when there is no image, so that the test fails instead of crashing.
+  Colour Pixel(int x, int y) const {
+    const Image* image = graphics_.ImageAt(kSlot);
+    return image != nullptr ? image->At(x, y) : kNoImage;
+  }
+
+  // How many pixels of the image have this colour.
+  long Count(Colour colour) const {
+    const Image* image = graphics_.ImageAt(kSlot);
+    if (image == nullptr) return -1;
+    return std::count(image->Pixels().begin(), image->Pixels().end(), colour);
+  }
+
+  HeadlessPlatform glyphs_;
+  Graphics graphics_{glyphs_};
+  std::vector<std::uint8_t> bitmap_ = std::vector<std::uint8_t>(kMapBitmapSize, 0xEE);
+};
+
+}  // namespace tarmaxion::testing

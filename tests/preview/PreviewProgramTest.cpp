@@ -1,0 +1,128 @@
+// The whole load and save through the program and the headless platform.
+#include <gtest/gtest.h>
+
+#include "app/Program.h"
+#include "preview/WaterOverlay.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TrackBuilder.h"
+#include "ui/headless/HeadlessPlatform.h"
+
+namespace tarmaxion {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::TrackBuilder;
+
+constexpr Colour kBackground = Rgb(0, 100, 150);
+
+TrackBuilder Monza() {
+  TrackBuilder track;
+  track.WorldSize(100).WaterLevel(50).Landmap({0xFFF2, 0xFFF3, 0x0000});
+  track.Heights(200).Height(64 * 10 + 20, 10);  // one water cell: columns 160..167, rows 423..430
+  track.Object(26, 512, 512)                    // remapped to 8
+      .Object(10, 100, 100)
+      .Object(31, 1000, 1000)  // remapped to 10
+      .Object(28, 0, 512)      // on the edge: neither drawn nor remapped
+      .Object(33, 300, 300);   // drawn, kept
+  track.Record(0, "Ace", 2345).Record(1, "Bob", 4567).CarName(1, "Rocket");
+  return track;
+}
+
+class PreviewProgramTest : public ::testing::Test {
+ protected:
+  void Load(const std::string& path) {
+    platform_.QueueDialogAnswer(path);
+    platform_.QueueClick(kLoadButton);
+  }
+  void Save(const std::string& path) {
+    platform_.QueueDialogAnswer(path);
+    platform_.QueueClick(kSaveButton);
+  }
+  void RunScript() {
+    program_.StartUp();
+    while (program_.Dispatch(platform_.WaitEvent())) {
+    }
+  }
+  Text LastLog() const {
+    const Text& panel = platform_.Control(kLogPanel).text;
+    const auto end = panel.size() - 2;
+    const auto start = panel.rfind("\r\n", end - 1);
+    return panel.substr(start + 2, end - start - 2);
+  }
+  const Image& Shown() const { return *platform_.Control(kMapView).image; }
+
+  TempDir dir_;
+  HeadlessPlatform platform_;
+  Program program_{platform_};
+};
+
+TEST_F(PreviewProgramTest, LoadShowsTheMapAndLogsItsName) {
+  Load(dir_.Write("monza.trk", Monza().Build()));
+  RunScript();
+  EXPECT_EQ(LastLog(), "monza_4567_Bob");
+  ASSERT_NE(platform_.Control(kMapView).image, nullptr);
+  EXPECT_EQ(platform_.Control(kMapView).image, program_.Drawing().ImageAt(kMapImage));
+  EXPECT_EQ(platform_.Control(kMapView).show_count, 3);
+  const Image& map = Shown();
+  EXPECT_EQ(map.Width(), 512);
+  EXPECT_EQ(map.Height(), 560);
+  EXPECT_EQ(map.At(0, 511), Rgb(145, 202, 91));      // first run, terrain code 2
+  EXPECT_EQ(map.At(510, 504), Rgb(145, 202, 91));
+  EXPECT_EQ(map.At(511, 504), Rgb(190, 210, 130));   // second run, terrain code 3
+  EXPECT_EQ(map.At(0, 0), kBackground);              // no run reaches the top
+  EXPECT_EQ(map.At(160, 423), kWaterColour);
+  EXPECT_EQ(map.At(167, 430), kWaterColour);
+  EXPECT_EQ(map.At(168, 430), kBackground);
+  EXPECT_EQ(map.At(256, 255), kObjectColours[11]);  // type 26, drawn as a new type
+  EXPECT_EQ(map.At(50, 461), kObjectColours[7]);    // type 10
+  EXPECT_EQ(map.At(500, 11), kObjectColours[11]);   // type 31
+  EXPECT_EQ(map.At(150, 361), kObjectColours[11]);  // type 33
+  EXPECT_EQ(map.At(0, 255), kBackground);           // type 28 on the edge left alone
+  // The opaque box of "45.67" at (20, 530), five 9 x 16 cells.
+  EXPECT_EQ(map.At(20, 530), kBackground);
+  EXPECT_EQ(map.At(21, 532), Rgb(255, 255, 255));
+  EXPECT_EQ(map.At(20 + 44 - 1, 530 + 11), Rgb(255, 255, 255));
+}
+
+TEST_F(PreviewProgramTest, SavedCopyDiffersOnlyInTheVersionByteAndTheRemappedTypes) {
+  const auto bytes = Monza().Build();
+  const auto path = dir_.Write("monza.trk", bytes);
+  Load(path);
+  Save(dir_.File("monza_c.trk"));
+  RunScript();
+  EXPECT_EQ(LastLog(), "saved");
+  auto expected = bytes;
+  expected[0] = 5;
+  expected[Monza().ObjectTypeOffset(0)] = 8;
+  expected[Monza().ObjectTypeOffset(2)] = 10;
+  EXPECT_EQ(ReadBytes(dir_.File("monza_c.trk")), expected);
+  EXPECT_EQ(ReadBytes(path), bytes);
+}
+
+TEST_F(PreviewProgramTest, EachLoadStartsFromABlankMap) {
+  Load(dir_.Write("monza.trk", Monza().Build()));
+  Load(dir_.Write("empty.trk", TrackBuilder().Record(1, "Cy", 6000).Record(0, "Di", 7000).Build()));
+  RunScript();
+  EXPECT_EQ(LastLog(), "empty_7000");
+  const Image& map = Shown();
+  EXPECT_EQ(map.At(0, 511), kBackground);
+  EXPECT_EQ(map.At(160, 423), kBackground);
+  EXPECT_EQ(map.At(256, 255), kBackground);
+  // "70.00" beside "no Best Time".
+  EXPECT_EQ(map.At(21, 532), Rgb(255, 255, 255));
+  EXPECT_EQ(map.At(91, 542), Rgb(255, 255, 255));
+}
+
+TEST_F(PreviewProgramTest, RejectedLoadKeepsTheMapThatWasShown) {
+  Load(dir_.Write("monza.trk", Monza().Build()));
+  Load(dir_.Write("old.trk", Monza().Version(262).Build()));
+  RunScript();
+  EXPECT_EQ(LastLog(), "Caution: Version <> 1.05");
+  EXPECT_EQ(platform_.Control(kMapView).show_count, 3);
+  EXPECT_EQ(Shown().At(160, 423), kWaterColour);
+  EXPECT_NE(platform_.Control(kLogPanel).text.find("monza_4567_Bob"), Text::npos);
+}
+
+}  // namespace
+}  // namespace tarmaxion
