@@ -27,7 +27,8 @@ std::vector<std::uint8_t> GeneratedTrack(std::mt19937& random) {
 
   testing::TrackBuilder track;
   std::vector<std::uint16_t> landmap;
-  for (int i = runs(random); i > 0; --i) landmap.push_back(static_cast<std::uint16_t>(byte(random) << 4 | 11));
+  for (int i = runs(random); i > 0; --i)
+    landmap.push_back(static_cast<std::uint16_t>(byte(random) << 4 | 11));
   landmap.push_back(0);
   track.Landmap(std::move(landmap)).WaterLevel(40);
   for (int i = 0; i < 4096; i += 7) track.Height(i, static_cast<std::uint8_t>(byte(random)));
@@ -43,7 +44,8 @@ void ConvertThousandTracks(benchmark::State& state) {
   const testing::TempDir dir;
   std::mt19937 random(1234);
   cli::ConvertOptions options;
-  for (int i = 0; i < kTracks; ++i) options.tracks.push_back(dir.Write("t" + std::to_string(i) + ".trk", GeneratedTrack(random)));
+  for (int i = 0; i < kTracks; ++i)
+    options.tracks.push_back(dir.Write("t" + std::to_string(i) + ".trk", GeneratedTrack(random)));
   const testing::TempDir out;
   options.out_dir = out.File("");
   options.replace = cli::Replace::kAllow;  // later rounds replace the copies of the first

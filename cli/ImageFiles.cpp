@@ -11,7 +11,8 @@ namespace {
 constexpr std::uint32_t kBmpHeaderSize = 14 + 40;
 
 void PutLe(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int width) {
-  for (int i = 0; i < width; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (int i = 0; i < width; ++i)
+    bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace

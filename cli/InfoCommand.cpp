@@ -22,7 +22,8 @@ bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
     HeadlessWindow window;
     const auto loaded = window.Load(path);
     if (options.format == InfoFormat::kJson) {
-      out << TrackJson(path, loaded, window.Info()).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+      out << TrackJson(path, loaded, window.Info())
+                 .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
           << '\n';
     } else if (loaded.outcome != LoadOutcome::kUnreadable) {
       // An unreadable file has no lines of its own: the window would list its old buffer.

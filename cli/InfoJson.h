@@ -3,9 +3,8 @@
 // refused.
 #pragma once
 
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "cli/HeadlessWindow.h"
 

@@ -1,7 +1,6 @@
 #include "cli/Trkconv.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 
 #include "cli/ConvertCommand.h"
@@ -25,15 +24,18 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
 
   InfoOptions info_options;
   bool json = false;
-  auto* info = app.add_subcommand("info", "Print each track's info list (UTF-8), a blank line between tracks");
+  auto* info =
+      app.add_subcommand("info", "Print each track's info list (UTF-8), a blank line between tracks");
   info->add_flag("--json", json, "One JSON object per track, one object per line");
   info->add_option("TRACK", info_options.tracks, "Track files")->required();
 
   ConvertOptions convert_options;
   bool convert_force = false;
   auto* convert = app.add_subcommand("convert", "Write the version-1.05 copy of each track");
-  auto* output = convert->add_option("-o,--output", convert_options.output, "The copy's file (one TRACK only)");
-  convert->add_option("--out-dir", convert_options.out_dir, "Folder for the copies, under their default names")
+  auto* output =
+      convert->add_option("-o,--output", convert_options.output, "The copy's file (one TRACK only)");
+  convert
+      ->add_option("--out-dir", convert_options.out_dir, "Folder for the copies, under their default names")
       ->check(CLI::ExistingDirectory)
       ->excludes(output);
   convert->add_flag("--force", convert_force, "Replace existing copies (never an input)");
@@ -41,7 +43,8 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
 
   PreviewOptions preview_options;
   bool preview_force = false;
-  auto* preview = app.add_subcommand("preview", "Write the track's 512 x 560 map image (PNG, or BMP for .bmp)");
+  auto* preview =
+      app.add_subcommand("preview", "Write the track's 512 x 560 map image (PNG, or BMP for .bmp)");
   preview->add_option("-o,--output", preview_options.output, "The image file (default: TRACK with .png)");
   preview->add_flag("--force", preview_force, "Replace an existing image (never the track)");
   preview->add_option("TRACK", preview_options.track, "Track file")->required();

@@ -143,8 +143,8 @@ TEST_F(ConvertTest, OutputOptionNamesTheCopy) {
 }
 
 TEST_F(ConvertTest, ACopyThatCannotBeWrittenIsAFailureWithTheSystemsReason) {
-  const auto run = RunInProcess({"convert", "-o", dir_.File("no/such/folder/x.trk"),
-                                 dir_.Write("a.trk", RichTrack().Build())});
+  const auto run = RunInProcess(
+      {"convert", "-o", dir_.File("no/such/folder/x.trk"), dir_.Write("a.trk", RichTrack().Build())});
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.err.find("Not saved"), std::string::npos) << run.err;
 }

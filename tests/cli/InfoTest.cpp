@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "tests/cli/TrkconvRun.h"
@@ -116,10 +116,15 @@ TEST(InfoJsonTest, EveryListedNumberAgreesWithTheWindowsLine) {
   const auto listed = [&lines](const std::string& line) {
     return std::find(lines.begin(), lines.end(), Windows1252FromUtf8(line)) != lines.end();
   };
-  const std::vector<std::pair<std::string, std::string>> numbers = {
-      {"Worldsize: ", "world_size"},   {"Waterlevel: ", "water_level"},   {"Angel: ", "angel"},
-      {"Rotation: ", "rotation"},      {"Zoom: ", "zoom"},                {"S/F Line: ", "start_finish_line"},
-      {"# Objecte: ", "object_count"}, {"Trk-L\xC3\xA4nge: ", "track_length"}, {"Ghost Frames:", "ghost_frames"}};
+  const std::vector<std::pair<std::string, std::string>> numbers = {{"Worldsize: ", "world_size"},
+                                                                    {"Waterlevel: ", "water_level"},
+                                                                    {"Angel: ", "angel"},
+                                                                    {"Rotation: ", "rotation"},
+                                                                    {"Zoom: ", "zoom"},
+                                                                    {"S/F Line: ", "start_finish_line"},
+                                                                    {"# Objecte: ", "object_count"},
+                                                                    {"Trk-L\xC3\xA4nge: ", "track_length"},
+                                                                    {"Ghost Frames:", "ghost_frames"}};
   for (const auto& [label, key] : numbers) {
     ASSERT_TRUE(json.at(key).is_number_integer()) << key;
     EXPECT_TRUE(listed(label + json.at(key).dump())) << key;
@@ -143,14 +148,16 @@ TEST(InfoJsonTest, EveryListedNumberAgreesWithTheWindowsLine) {
     const auto& record = records[static_cast<std::size_t>(i)];
     const auto n = std::to_string(i);
     EXPECT_EQ(record.at("record"), n);
-    EXPECT_TRUE(listed(n + ".: " + record.at("driver").get<std::string>() + " " + record.at("lap_time").dump()));
+    EXPECT_TRUE(
+        listed(n + ".: " + record.at("driver").get<std::string>() + " " + record.at("lap_time").dump()));
     EXPECT_TRUE(listed(n + ":" + record.at("car").get<std::string>()));
   }
 }
 
 TEST(InfoJsonTest, TextsAreUtf8) {
   TempDir dir;
-  const auto json = JsonLines(RunInProcess({"info", "--json", dir.Write("r.trk", RichTrack().Build())}).out)[0];
+  const auto json =
+      JsonLines(RunInProcess({"info", "--json", dir.Write("r.trk", RichTrack().Build())}).out)[0];
   EXPECT_EQ(json.at("author"), "J\xC3\xB6rg B\xC3\xA9r\xC3\xA9nger");
   EXPECT_EQ(json.at("records")[0].at("driver"), "Zo\xC3\xAB");
   EXPECT_EQ(json.at("records")[1].at("car"), "Fl\xC3\xBCgel");

@@ -35,7 +35,7 @@ TrackBuilder RichTrack() {
   track.Landmap({0x1002, 0x2003, 0x0000}).Heights(60).Height(130, 10);
   for (std::int8_t type = 25; type <= 33; ++type) {
     track.Object(type, static_cast<std::int16_t>(40 * type), 512, 20);  // inside the map area
-    track.Object(type, 0, 512);                                          // column 0: left alone
+    track.Object(type, 0, 512);                                         // column 0: left alone
   }
   track.Object(17, 512, 512, 0).Object(2, 300, 700, 61).Object(9, 2, 2).Object(10, 1021, 1021);
   track.Author("  J\xF6rg B\xE9r\xE9nger ").TrackLength(123456);

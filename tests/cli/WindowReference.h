@@ -13,9 +13,9 @@
 namespace tarmaxion::testing {
 
 struct WindowResult {
-  std::vector<Text> lines;      // the info list, Windows-1252
-  Text last_log;                // the newest line of the log panel
-  std::optional<Image> image;   // the map image, when one was built
+  std::vector<Text> lines;          // the info list, Windows-1252
+  Text last_log;                    // the newest line of the log panel
+  std::optional<Image> image;       // the map image, when one was built
   std::vector<std::uint8_t> saved;  // what "save as 1.05" wrote, when asked to save
 };
 
