@@ -40,7 +40,9 @@ OutputGuard::OutputGuard(const std::vector<std::string>& inputs, Replace replace
 std::optional<std::string> OutputGuard::Refusal(const std::string& output) const {
   const auto path = NativePath(output);
   std::error_code error;
-  if (!fs::exists(path, error)) return std::nullopt;
+  const auto status = fs::status(path, error);
+  if (!fs::exists(status)) return std::nullopt;
+  if (fs::is_directory(status)) return output + " is a folder";
   if (Holds(inputs_, path)) return output + " is one of the input files and is never replaced";
   if (Holds(written_, path)) return output + " was already written by this run";
   if (replace_ == Replace::kRefuse) return output + " already exists (--force replaces it)";

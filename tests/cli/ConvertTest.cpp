@@ -142,11 +142,16 @@ TEST_F(ConvertTest, OutputOptionNamesTheCopy) {
   EXPECT_EQ(ReadBytes(copy), WindowCopy(bytes));
 }
 
-TEST_F(ConvertTest, ACopyThatCannotBeWrittenIsAFailureWithTheSystemsReason) {
-  const auto run = RunInProcess(
-      {"convert", "-o", dir_.File("no/such/folder/x.trk"), dir_.Write("a.trk", RichTrack().Build())});
-  EXPECT_EQ(run.exit_code, 1);
-  EXPECT_NE(run.err.find("Not saved"), std::string::npos) << run.err;
+TEST_F(ConvertTest, ACopyThatCannotBeWrittenIsAFailureThatSaysWhy) {
+  const auto track = dir_.Write("a.trk", RichTrack().Build());
+  const auto no_folder = RunInProcess({"convert", "-o", dir_.File("no/such/folder/x.trk"), track});
+  EXPECT_EQ(no_folder.exit_code, 1);
+  EXPECT_NE(no_folder.err.find("Not saved"), std::string::npos) << no_folder.err;
+
+  fs::create_directories(dir_.Path() / "folder.trk");
+  const auto folder = RunInProcess({"convert", "--force", "-o", dir_.File("folder.trk"), track});
+  EXPECT_EQ(folder.exit_code, 1);
+  EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
 }
 
 // The bar belongs to a terminal, and only to long batches.
