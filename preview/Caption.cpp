@@ -36,7 +36,9 @@ Text TimeText(std::int16_t time) {
   }
   const int magnitude = std::abs(int{time});
   const Text hundredths = PadLeft(DecimalText(magnitude % 100), 2, '0');
-  return (time < 0 ? "-" : "") + DecimalText(magnitude / 100) + "." + hundredths;
+  Text text = time < 0 ? "-" : "";
+  text += DecimalText(magnitude / 100) + "." + hundredths;
+  return text;
 }
 
 Text TrackName(const Text& file_name) {

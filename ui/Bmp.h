@@ -12,8 +12,9 @@ namespace tarmaxion {
 // The bytes must start with "BM" and describe an uncompressed 8-bit bitmap; its width and
 // height come from the info header, its pixels from bfOffBits and its colours from its own
 // palette (biClrUsed entries, 0 meaning 256). bfSize and biSizeImage are ignored. Bottom-up
-// (positive height) and top-down rows are both read. Nothing when any part the header points
-// at lies outside bytes.
+// (positive height) and top-down rows are both read; palette indices past the palette give
+// black. Nothing when any part the header points at lies outside bytes, or when a side exceeds
+// 16384 pixels.
 std::optional<Image> ImageFromBmp(std::span<const std::uint8_t> bytes);
 
 }  // namespace tarmaxion
