@@ -45,7 +45,7 @@ void ConvertThousandTracks(benchmark::State& state) {
   std::mt19937 random(1234);
   cli::ConvertOptions options;
   for (int i = 0; i < kTracks; ++i)
-    options.tracks.push_back(dir.Write("t" + std::to_string(i) + ".trk", GeneratedTrack(random)));
+    options.tracks.push_back(dir.Write(std::to_string(i) + ".trk", GeneratedTrack(random)));
   const testing::TempDir out;
   options.out_dir = out.File("");
   options.replace = cli::Replace::kAllow;  // later rounds replace the copies of the first

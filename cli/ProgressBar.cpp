@@ -12,8 +12,10 @@ constexpr std::size_t kBarWidth = 40;
 void ProgressBar::Show(std::size_t done) {
   if (!enabled_ || total_ == 0) return;
   const auto filled = kBarWidth * done / total_;
-  const auto line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, ' ') + "] " +
-                    std::to_string(done) + "/" + std::to_string(total_);
+  // Appended piece by piece: GCC 12 misreads a chain of + on strings at -O3 (-Wrestrict).
+  std::string line = "[";
+  line.append(filled, '#').append(kBarWidth - filled, ' ').append("] ");
+  line.append(std::to_string(done)).append("/").append(std::to_string(total_));
   terminal_ << '\r' << line << std::flush;
   shown_width_ = line.size();
 }

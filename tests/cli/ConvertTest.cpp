@@ -158,7 +158,7 @@ TEST_F(ConvertTest, ACopyThatCannotBeWrittenIsAFailureThatSaysWhy) {
 TEST_F(ConvertTest, ProgressBarOnlyOnATerminalAndForMoreThanTwentyFiles) {
   const auto bytes = TrackBuilder().Build();
   std::vector<std::string> args = {"convert", "--force", "--out-dir", dir_.File("")};
-  for (int i = 0; i < 21; ++i) args.push_back(reference_.Write("t" + std::to_string(i) + ".trk", bytes));
+  for (int i = 0; i < 21; ++i) args.push_back(reference_.Write(std::to_string(i) + ".trk", bytes));
 
   const auto long_batch = RunInProcess(args, true);
   EXPECT_EQ(long_batch.exit_code, 0);
