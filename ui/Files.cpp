@@ -49,8 +49,14 @@ FileReadResult ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t>
     result.reason = "no file chosen";
     return result;
   }
-  if (fs::is_directory(path, error)) {
+  const auto kind = fs::status(path, error);
+  if (fs::is_directory(kind)) {
     result.reason = "it is a folder";
+    return result;
+  }
+  if (fs::exists(kind) && !fs::is_regular_file(kind)) {
+    // A pipe or device could block or never end; a track is always a plain file.
+    result.reason = "it is not a regular file";
     return result;
   }
   errno = 0;

@@ -58,7 +58,9 @@ void Graphics::FloodFill(int x, int y, std::int64_t border, Colour colour) {
       tarmaxion::FloodFill(*target_, x, y, FillMode::kSurface, target_->At(x, y), colour);
     }
   } else {
-    tarmaxion::FloodFill(*target_, x, y, FillMode::kBorder, static_cast<Colour>(border), colour);
+    // Colours are 24-bit; the image never holds a top byte, so none may reach the border test.
+    const auto border_colour = static_cast<Colour>(border & 0xFFFFFF);
+    tarmaxion::FloodFill(*target_, x, y, FillMode::kBorder, border_colour, colour);
   }
 }
 

@@ -44,6 +44,22 @@ TEST(FilesTest, MissingFilesFoldersAndEmptyPathsCannotBeOpened) {
   EXPECT_EQ(buffer, std::vector<std::uint8_t>(4, 9));
 }
 
+#ifndef _WIN32
+TEST(FilesTest, DevicesAreNotReadAsTracks) {
+  std::vector<std::uint8_t> buffer(4, 9);
+  const auto read = ReadWholeFile("/dev/zero", buffer);
+  EXPECT_EQ(read.status, ReadStatus::kCannotOpen);
+  EXPECT_EQ(read.reason, "it is not a regular file");
+}
+
+TEST(FilesTest, WritingOntoAFullDeviceFailsWithItsReason) {
+  const auto written = WriteFileReplacing("/dev/full", std::vector<std::uint8_t>(70000, 1));
+  EXPECT_FALSE(written.ok);
+  EXPECT_FALSE(written.reason.empty());
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+}
+#endif
+
 TEST(FilesTest, ReadsAndWritesNamesOutsideAscii) {
   TempDir dir;
   const auto path = dir.File("Strecke-M\xC3\xBCller \xC3\xA9t\xC3\xA9.trk");

@@ -1,0 +1,39 @@
+// The whole load of arbitrary bytes as the window runs it: read, list, map, water, markers,
+// then "save as 1.05" into a sink. Any crash, sanitizer report or hang is a bug.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "app/Program.h"
+#include "ui/headless/HeadlessPlatform.h"
+
+namespace {
+
+std::string TrackPath() {
+  static const std::string path = [] {
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("tarmaxion-fuzz-" + std::to_string(std::random_device{}()) + ".trk");
+    const auto utf8 = file.u8string();
+    return std::string(utf8.begin(), utf8.end());
+  }();
+  return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto path = TrackPath();
+  {
+    std::ofstream out(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  tarmaxion::HeadlessPlatform platform;
+  platform.QueueDialogAnswer(path);
+  platform.QueueClick(tarmaxion::kLoadButton);
+  platform.QueueDialogAnswer("/dev/null");
+  platform.QueueClick(tarmaxion::kSaveButton);
+  tarmaxion::Program(platform).Run();
+  return 0;
+}

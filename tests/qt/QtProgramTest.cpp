@@ -1,0 +1,187 @@
+// The whole program on the Qt window: the same script as on the headless platform must give
+// the same texts, the same map pixels and the same saved bytes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/Program.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TrackBuilder.h"
+#include "ui/headless/HeadlessPlatform.h"
+#include "ui/qt/QtPlatform.h"
+
+namespace tarmaxion {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::TrackBuilder;
+
+TrackBuilder SampleTrack() {
+  TrackBuilder track;
+  track.WorldSize(100).WaterLevel(20).Heights(10).Landmap({0x0FF2, 0x0FF3, 0x4001, 0xFFFC});
+  track.Object(10, 100, 100).Object(17, 512, 512).Object(2, 600, 300, 61).Object(26, 512, 700);
+  track.Author("Jo").TrackLength(12345).Record(0, "Ace", 2345).Record(1, "Bob", 4567).CarName(1, "Rocket");
+  return track;
+}
+
+// The same clicks and dialog answers on the headless platform, run to the end.
+struct HeadlessRun {
+  HeadlessPlatform platform;
+  Program program{platform};
+};
+
+std::unique_ptr<HeadlessRun> RunHeadless(const std::vector<std::pair<int, std::string>>& clicks) {
+  auto run = std::make_unique<HeadlessRun>();
+  for (const auto& [id, answer] : clicks) {
+    run->platform.QueueDialogAnswer(answer);
+    run->platform.QueueClick(id);
+  }
+  run->program.StartUp();
+  while (run->program.Dispatch(run->platform.WaitEvent())) {
+  }
+  return run;
+}
+
+class QtProgramTest : public ::testing::Test {
+ protected:
+  QtProgramTest() {
+    platform_.SetDialogRunner([this](QFileDialog& dialog) {
+      if (answers_.empty()) return int{QDialog::Rejected};
+      dialog.selectFile(QString::fromStdString(answers_.front()));
+      answers_.erase(answers_.begin());
+      return int{QDialog::Accepted};
+    });
+  }
+  ~QtProgramTest() override { program_.ShutDown(); }
+
+  // Clicks a button as the user would and runs the event it gives.
+  void Click(int id, const std::string& dialog_answer) {
+    answers_.push_back(dialog_answer);
+    qobject_cast<QPushButton*>(platform_.Widget(id))->click();
+    ASSERT_TRUE(program_.Dispatch(platform_.WaitEvent()));
+  }
+  QStringList InfoLines() const {
+    return qobject_cast<QPlainTextEdit*>(platform_.Widget(kInfoList))->toPlainText().split('\n');
+  }
+
+  QtPlatform platform_;
+  Program program_{platform_};
+  std::vector<std::string> answers_;
+  TempDir dir_;
+};
+
+TEST_F(QtProgramTest, StartUpShowsTheWindowWithItsFiveControls) {
+  program_.StartUp();
+  QWidget* window = platform_.Window();
+  EXPECT_EQ(window->windowTitle(), "Tarmaxion Rivivizevido 1.10 to 1.05");
+  EXPECT_EQ(window->size(), QSize(1000, 720));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+
+  const struct {
+    int id;
+    QRect area;
+  } controls[] = {
+      {kInfoList, {10, 10, 400, 600}}, {kLogPanel, {10, 620, 400, 80}}, {kMapView, {450, 10, 512, 560}},
+      {kLoadButton, {450, 620, 50, 24}}, {kSaveButton, {690, 620, 90, 24}},
+  };
+  for (const auto& control : controls) {
+    ASSERT_NE(platform_.Widget(control.id), nullptr) << control.id;
+    EXPECT_EQ(platform_.Widget(control.id)->geometry(), control.area) << control.id;
+    EXPECT_TRUE(platform_.Widget(control.id)->isVisible()) << control.id;
+  }
+  const auto* log_panel = qobject_cast<QLabel*>(platform_.Widget(kLogPanel));
+  EXPECT_EQ(log_panel->text(), "> \n> \n> \n> \n> \nready...\n");
+  EXPECT_LE(6 * log_panel->fontMetrics().lineSpacing(), 80);
+  EXPECT_EQ(qobject_cast<QPushButton*>(platform_.Widget(kLoadButton))->text(), "load");
+  EXPECT_EQ(qobject_cast<QPushButton*>(platform_.Widget(kSaveButton))->text(), "save as 1.05");
+  EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(platform_.Widget(kInfoList))->toPlainText().isEmpty());
+}
+
+TEST_F(QtProgramTest, TabAndShiftTabCycleThroughTheInfoListAndTheTwoButtons) {
+  program_.StartUp();
+  QWidget* window = platform_.Window();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  platform_.Widget(kInfoList)->setFocus();
+  const std::vector<int> forward = {kLoadButton, kSaveButton, kInfoList, kLoadButton};
+  for (const int id : forward) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), platform_.Widget(id)) << id;
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), platform_.Widget(kInfoList));
+  EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(platform_.Widget(kInfoList))->toPlainText().isEmpty());
+}
+
+TEST_F(QtProgramTest, LoadListsTheTrackAndShowsTheSameMapAsTheHeadlessPlatform) {
+  const auto bytes = SampleTrack().Build();
+  const std::string path = dir_.Write("monza.trk", bytes);
+  program_.StartUp();
+  Click(kLoadButton, path);
+
+  const QStringList lines = InfoLines();
+  ASSERT_EQ(lines.size(), 33);
+  EXPECT_EQ(lines[0], QString("monza.trk   %1 Bytes").arg(bytes.size()));
+  EXPECT_EQ(lines[1], "Tarmaxion 1.10");
+  EXPECT_EQ(lines[12], QString::fromUtf8("Trk-L\u00E4nge: 12345"));
+  EXPECT_EQ(lines[16], "Best: Ace 2345  7.3.2010   9:05.03");
+
+  const auto reference = RunHeadless({{kLoadButton, path}});
+  const Image* expected = reference->program.Drawing().ImageAt(kMapImage);
+  ASSERT_NE(expected, nullptr) << "the headless run made no map image";
+  EXPECT_EQ(qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n')[5], "monza_4567_Bob");
+
+  // Glyph shapes belong to each platform, so only the map area above the caption must match.
+  const QImage shown = platform_.Widget(kMapView)->grab().toImage();
+  ASSERT_EQ(shown.size(), QSize(512, 560));
+  int differing = 0;
+  for (int y = 0; y < 512; ++y) {
+    for (int x = 0; x < 512; ++x) {
+      const Colour c = expected->At(x, y);
+      if (shown.pixel(x, y) != qRgb(RedOf(c), GreenOf(c), BlueOf(c))) ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(QtProgramTest, SaveWritesTheConvertedCopy) {
+  const auto bytes = SampleTrack().Build();
+  const std::string path = dir_.Write("oval.trk", bytes);
+  program_.StartUp();
+  Click(kLoadButton, path);
+  Click(kSaveButton, dir_.File("oval_c.trk"));
+  const auto saved = ReadBytes(dir_.File("oval_c.trk"));
+  ASSERT_EQ(saved.size(), bytes.size());
+  EXPECT_EQ(saved[0], 5);
+  RunHeadless({{kLoadButton, path}, {kSaveButton, dir_.File("reference_c.trk")}});
+  EXPECT_EQ(saved, ReadBytes(dir_.File("reference_c.trk")));
+  EXPECT_EQ(qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n')[5], "saved");
+}
+
+TEST_F(QtProgramTest, CloseRequestEndsRunWithExitCodeZero) {
+  Program program(platform_);
+  bool visible_after_close = false;
+  QTimer::singleShot(0, [&] {
+    platform_.Window()->close();
+    visible_after_close = platform_.Window()->isVisible();
+  });
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_TRUE(visible_after_close);
+  EXPECT_EQ(platform_.Window(), nullptr);
+}
+
+}  // namespace
+}  // namespace tarmaxion

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X display, waits for its main window, photographs it,
+# checks the picture is not blank, and ends the program.
+# Usage: WindowSmokeTest.sh <program> <scratch folder>
+set -euo pipefail
+missing=()
+for tool in xvfb-run xwininfo xwd convert; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "skipped: ${missing[*]} not installed (scripts/install-deps gui installs them)"
+  exit 77
+fi
+if [ "${SMOKE_TEST_ON_DISPLAY:-}" != 1 ]; then
+  exec env SMOKE_TEST_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+program=$1
+scratch=$2
+mkdir -p "$scratch"
+title="Tarmaxion Rivivizevido 1.10 to 1.05"
+
+QT_QPA_PLATFORM=xcb "$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+for _ in $(seq 1 100); do
+  xwininfo -name "$title" >/dev/null 2>&1 && break
+  kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
+  sleep 0.1
+done
+info=$(xwininfo -name "$title") || { echo "no window named \"$title\""; exit 1; }
+echo "$info" | grep -q "Width: 1000" || { echo "window width is not 1000:"; echo "$info"; exit 1; }
+echo "$info" | grep -q "Height: 720" || { echo "window height is not 720:"; echo "$info"; exit 1; }
+
+sleep 0.5  # let the first paint land
+xwd -name "$title" -silent > "$scratch/window.xwd"
+colours=$(convert "xwd:$scratch/window.xwd" -format "%k" info:)
+echo "window picture has $colours colours"
+[ "$colours" -gt 2 ] || { echo "the window picture is blank"; exit 1; }
