@@ -10,6 +10,13 @@
 
 namespace tarmaxion::testing {
 
+// The newest line of a log panel's text, in which every line ends with CR LF.
+inline Text NewestLogLine(const Text& panel) {
+  const auto end = panel.size() - 2;
+  const auto start = panel.rfind("\r\n", end - 1);
+  return panel.substr(start + 2, end - start - 2);
+}
+
 class ProgramRun {
  public:
   ProgramRun() { program_.StartUp(); }
@@ -21,13 +28,7 @@ class ProgramRun {
   const ProgramState& State() const { return program_.State(); }
   std::vector<Text> Lines() const { return platform_.Control(kInfoList).lines; }
   const Text& LogPanel() const { return platform_.Control(kLogPanel).text; }
-  // The newest line of the log panel.
-  Text LastLog() const {
-    const Text& panel = LogPanel();
-    const auto end = panel.size() - 2;  // every line ends with CR LF
-    const auto start = panel.rfind("\r\n", end - 1);
-    return panel.substr(start + 2, end - start - 2);
-  }
+  Text LastLog() const { return NewestLogLine(LogPanel()); }
   // The map image's pixels, or none before the first map.
   std::vector<Colour> Map() const {
     const Image* image = program_.Drawing().ImageAt(kMapImage);
