@@ -2,6 +2,7 @@
 #include <span>
 
 #include "app/Program.h"
+#include "app/TrackMessages.h"
 #include "preview/MapBuild.h"
 #include "preview/ObjectMarkers.h"
 #include "preview/WaterOverlay.h"

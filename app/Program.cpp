@@ -1,7 +1,6 @@
 #include "app/Program.h"
 
 #include "ui/Directory.h"
-#include "ui/Encoding.h"
 
 namespace tarmaxion {
 namespace {
@@ -69,10 +68,6 @@ bool Program::Dispatch(const Event& event) {
 void Program::ShutDown() {
   graphics_.ReleaseImages();
   platform_.ShutDown();
-}
-
-Text Program::DisplayName(const std::string& utf8_path) const {
-  return Windows1252FromUtf8(FilePart(utf8_path));
 }
 
 }  // namespace tarmaxion

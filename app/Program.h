@@ -36,7 +36,6 @@ class Program {
   void Report(Text message);
   // Lets the map view show the map image as it is now (or no image when there is none).
   void ShowMap();
-  Text DisplayName(const std::string& utf8_path) const;
   void CreateWindow();
 
   Platform& platform_;

@@ -2,6 +2,7 @@
 #include <span>
 
 #include "app/Program.h"
+#include "app/TrackMessages.h"
 #include "track/Conversion.h"
 #include "track/TrackLayout.h"
 #include "ui/Files.h"
@@ -18,31 +19,14 @@ void Program::ReadTrack() {
   state_.track_path = platform_.OpenFileDialog({"Select Track", state_.current_folder, kTrackFilter, 0});
   state_.current_folder = PathPart(state_.track_path);
 
-  const auto name = DisplayName(state_.track_path);
   const auto destination = std::span(state_.track_buffer).first(kMaxTrackFileSize);
   const auto read = ReadWholeFile(state_.track_path, destination);
-  switch (read.status) {
-    case ReadStatus::kOk:
-      break;
-    case ReadStatus::kReadShort:
-      Report("Read error: " + name + " ended after " + DecimalText(static_cast<std::int64_t>(read.size)) +
-             " of " + DecimalText(static_cast<std::int64_t>(read.reported_size)) + " bytes");
-      break;
-    case ReadStatus::kTooLarge:
-      Report("Track too large: " + name + " has " +
-             DecimalText(static_cast<std::int64_t>(read.reported_size)) + " bytes, at most " +
-             DecimalText(static_cast<std::int64_t>(kMaxTrackFileSize)) + " fit");
-      break;
-    case ReadStatus::kCannotOpen:
-      // A cancelled dialog is no error; a name that cannot be read is.
-      if (!state_.track_path.empty()) Report("Cannot open " + name + ": " + read.reason);
-      break;
-  }
+  if (auto message = ReadMessage(read, state_.track_path)) Report(std::move(*message));
   if (read.status == ReadStatus::kOk || read.status == ReadStatus::kReadShort) {
     state_.loaded_size = static_cast<std::int32_t>(read.size);
     state_.track_read = true;
   }
-  platform_.AppendLine(kInfoList, FileLine(name, state_.loaded_size));
+  platform_.AppendLine(kInfoList, FileLine(DisplayName(state_.track_path), state_.loaded_size));
 }
 
 void Program::ListTrack() {
@@ -51,7 +35,7 @@ void Program::ListTrack() {
   const auto version = CheckVersion(track);
   if (!version) {
     state_.version_error = true;
-    Report("Caution: Version <> 1.05");
+    Report(kVersionCaution);
     return;
   }
   platform_.AppendLine(kInfoList, VersionLine(*version));
@@ -79,7 +63,7 @@ void Program::SaveAs105() {
   MarkAsVersion105(file);
   const auto written = WriteFileReplacing(chosen, file);
   if (!written.ok) {
-    Report("Not saved: " + DisplayName(chosen) + ": " + written.reason);
+    Report(NotSavedMessage(chosen, written.reason));
     return;
   }
   Report("saved");

@@ -1,5 +1,6 @@
-// trkconv convert: the version-1.05 copy of each track, written by the window's own save
-// command, so the bytes are exactly what "save as 1.05" writes after loading the track.
+// trkconv convert: the version-1.05 copy of each track, exactly the bytes that the window's
+// "save as 1.05" writes after loading the track, made by the same core functions without the
+// window (which would also draw the map that the copy does not need).
 #pragma once
 
 #include <cstddef>

@@ -28,7 +28,9 @@ void LogRecordingPlatform::SetText(int id, const Text& text) {
   messages_.push_back({NewestLine(text), list_empty});
 }
 
-HeadlessWindow::HeadlessWindow() { program_.StartUp(); }
+HeadlessWindow::HeadlessWindow(GlyphSource* caption_glyphs) : platform_(caption_glyphs) {
+  program_.StartUp();
+}
 
 Text HeadlessWindow::MessagesJoined(bool while_reading) const {
   Text joined;
@@ -64,16 +66,6 @@ LoadedTrack HeadlessWindow::Load(const std::string& utf8_path) {
     loaded.outcome = LoadOutcome::kListed;
   }
   return loaded;
-}
-
-std::optional<Text> HeadlessWindow::SaveAs(const std::string& utf8_path) {
-  platform_.ForgetMessages();
-  platform_.QueueDialogAnswer(utf8_path);
-  program_.Dispatch({EventKind::kControl, kSaveButton});
-  const auto& messages = platform_.Messages();
-  if (messages.empty()) return Text("the window did not save it");
-  if (messages.back().text == "saved") return std::nullopt;
-  return messages.back().text;
 }
 
 }  // namespace tarmaxion::cli

@@ -1,6 +1,5 @@
-// The window itself, run without a screen: trkconv presses its "load" and "save as 1.05"
-// buttons with scripted dialog answers, so it lists, converts and draws exactly what the
-// window does, through the same code.
+// The window itself, run without a screen: trkconv presses its "load" button with scripted
+// dialog answers, so it lists and draws exactly what the window does, through the same code.
 #pragma once
 
 #include <optional>
@@ -31,6 +30,7 @@ struct LoadedTrack {
 // before the info list received its file line (only the reading step reports that early).
 class LogRecordingPlatform : public HeadlessPlatform {
  public:
+  using HeadlessPlatform::HeadlessPlatform;
   struct Message {
     Text text;
     bool while_reading = false;
@@ -47,15 +47,14 @@ class LogRecordingPlatform : public HeadlessPlatform {
 // what guarantees that nothing of an earlier track leaks into a later one.
 class HeadlessWindow {
  public:
-  HeadlessWindow();
+  // The caption is drawn in caption_glyphs, which must outlive the window; nullptr keeps the
+  // headless platform's box font.
+  explicit HeadlessWindow(GlyphSource* caption_glyphs = nullptr);
   HeadlessWindow(const HeadlessWindow&) = delete;
   HeadlessWindow& operator=(const HeadlessWindow&) = delete;
 
   // Presses "load" with utf8_path as the open dialog's answer.
   LoadedTrack Load(const std::string& utf8_path);
-  // Presses "save as 1.05" with utf8_path as the save dialog's answer; nothing on success,
-  // otherwise why the window did not save.
-  std::optional<Text> SaveAs(const std::string& utf8_path);
 
   // What the last listing that passed the checks kept.
   const TrackInfo& Info() const { return program_.State().track; }

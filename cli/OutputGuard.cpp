@@ -15,8 +15,8 @@ std::optional<OutputGuard::FileKey> KeyOf(const fs::path& path) {
   return OutputGuard::FileKey{size, modified.time_since_epoch().count()};
 }
 
-void Add(OutputGuard::FilesByKey& files, const fs::path& path) {
-  if (const auto key = KeyOf(path)) files[*key].push_back(path);
+void Add(OutputGuard::FilesByKey& files, const std::string& utf8_path) {
+  if (const auto key = KeyOf(NativePath(utf8_path))) files[*key].push_back(utf8_path);
 }
 
 bool Holds(const OutputGuard::FilesByKey& files, const fs::path& path) {
@@ -26,7 +26,7 @@ bool Holds(const OutputGuard::FilesByKey& files, const fs::path& path) {
   if (same_key == files.end()) return false;
   for (const auto& candidate : same_key->second) {
     std::error_code error;
-    if (fs::equivalent(candidate, path, error) && !error) return true;
+    if (fs::equivalent(NativePath(candidate), path, error) && !error) return true;
   }
   return false;
 }
@@ -34,7 +34,7 @@ bool Holds(const OutputGuard::FilesByKey& files, const fs::path& path) {
 }  // namespace
 
 OutputGuard::OutputGuard(const std::vector<std::string>& inputs, Replace replace) : replace_(replace) {
-  for (const auto& input : inputs) Add(inputs_, NativePath(input));
+  for (const auto& input : inputs) Add(inputs_, input);
 }
 
 std::optional<std::string> OutputGuard::Refusal(const std::string& output) const {
@@ -49,6 +49,6 @@ std::optional<std::string> OutputGuard::Refusal(const std::string& output) const
   return std::nullopt;
 }
 
-void OutputGuard::Written(const std::string& output) { Add(written_, NativePath(output)); }
+void OutputGuard::Written(const std::string& output) { Add(written_, output); }
 
 }  // namespace tarmaxion::cli

@@ -30,7 +30,9 @@ class OutputGuard {
     std::filesystem::file_time_type::rep modified = 0;
     auto operator<=>(const FileKey&) const = default;
   };
-  using FilesByKey = std::map<FileKey, std::vector<std::filesystem::path>>;
+  // UTF-8 names: a native path also keeps its parsed parts, several times the memory, and a
+  // batch holds every input and every copy.
+  using FilesByKey = std::map<FileKey, std::vector<std::string>>;
 
  private:
   FilesByKey inputs_;

@@ -14,7 +14,7 @@ namespace {
 
 std::optional<std::string> ExportPreview(const PreviewOptions& options, const std::string& output) {
   if (auto refusal = OutputGuard({options.track}, options.replace).Refusal(output)) return refusal;
-  HeadlessWindow window;
+  HeadlessWindow window(options.caption_glyphs);
   const auto loaded = window.Load(options.track);
   if (loaded.outcome != LoadOutcome::kListed) return Utf8FromWindows1252(loaded.problem);
   const Image* image = window.MapImage();

@@ -1,11 +1,12 @@
 // trkconv preview: the 512 x 560 map image as the window shows it after loading the track,
-// written as PNG or BMP.
+// written as PNG or BMP. The caption is in the window's glyphs when caption_glyphs gives them.
 #pragma once
 
 #include <ostream>
 #include <string>
 
 #include "cli/OutputGuard.h"
+#include "ui/Glyphs.h"
 
 namespace tarmaxion::cli {
 
@@ -13,6 +14,7 @@ struct PreviewOptions {
   std::string track;   // UTF-8 path
   std::string output;  // "" for the track's name with ".png" in place of its extension
   Replace replace = Replace::kRefuse;
+  GlyphSource* caption_glyphs = nullptr;  // nullptr: the headless platform's box font
 };
 
 std::string PreviewPath(const PreviewOptions& options);

@@ -1,9 +1,12 @@
 // The trkconv command line: parses the arguments and runs one command.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "ui/Glyphs.h"
 
 namespace tarmaxion::cli {
 
@@ -15,6 +18,9 @@ struct Console {
   std::ostream& out;
   std::ostream& err;
   bool err_is_terminal = false;  // progress bars go to err only then
+  // The window's glyphs for the map image's caption, asked for only when a caption is drawn;
+  // without them (unset, or nullptr) the caption shows the headless platform's box font.
+  std::function<GlyphSource*()> caption_glyphs;
 };
 
 // args are the UTF-8 arguments after the program name.

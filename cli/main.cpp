@@ -8,6 +8,14 @@
 #include <unistd.h>
 #endif
 
+#ifdef TARMAXION_QT_GLYPHS
+#include <QGuiApplication>
+#include <array>
+#include <optional>
+
+#include "ui/qt/QtGlyphs.h"
+#endif
+
 #include "cli/Trkconv.h"
 
 namespace {
@@ -20,9 +28,47 @@ bool ErrorStreamIsTerminal() {
 #endif
 }
 
+#ifdef TARMAXION_QT_GLYPHS
+// Qt's notes about its surroundings (no runtime folder, say) are not for trkconv's error
+// stream, which reports the files that failed; only Qt's own failures are.
+void KeepQtNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "trkconv: " << message.toStdString() << '\n';
+}
+
+// The window's glyphs need a Qt GUI application. It is made on first use, so the commands that
+// draw no caption start no faster or slower than without Qt, and it draws off screen unless
+// QT_QPA_PLATFORM names another platform, so trkconv needs no display.
+class WindowGlyphs {
+ public:
+  explicit WindowGlyphs(char* program_name) : argv_{program_name, nullptr} {}
+
+  tarmaxion::GlyphSource* Get() {
+    if (!glyphs_) {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+      qInstallMessageHandler(KeepQtNotesQuiet);
+      application_.emplace(argc_, argv_.data());
+      glyphs_.emplace();
+    }
+    return &*glyphs_;
+  }
+
+ private:
+  // Only the program name: trkconv's own arguments are no options for Qt.
+  int argc_ = 1;
+  std::array<char*, 2> argv_;
+  std::optional<QGuiApplication> application_;
+  std::optional<tarmaxion::QtGlyphs> glyphs_;  // released before the application
+};
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return tarmaxion::cli::RunTrkconv(args, {std::cout, std::cerr, ErrorStreamIsTerminal()});
+  tarmaxion::cli::Console console{std::cout, std::cerr, ErrorStreamIsTerminal(), {}};
+#ifdef TARMAXION_QT_GLYPHS
+  WindowGlyphs window_glyphs(argv[0]);
+  console.caption_glyphs = [&window_glyphs] { return window_glyphs.Get(); };
+#endif
+  return tarmaxion::cli::RunTrkconv(args, console);
 }

@@ -141,14 +141,22 @@ void DrawObjects(std::span<std::uint8_t> track_file, const TrackInfo& info,
   }
 
   table.ForEach([&](const MapObject& object) {
-    if (object.type <= 24 || !WithinMap(object)) return;
-    DrawBlock(graphics, object, colours[11]);
+    if (object.type > 24 && WithinMap(object)) DrawBlock(graphics, object, colours[11]);
+  });
+  // After the blocks, which are chosen by the types as read; the remap writes type bytes only.
+  RemapObjectTypes(track_file, info.layout);
+
+  graphics.EndDrawing();
+}
+
+void RemapObjectTypes(std::span<std::uint8_t> track_file, const TrackLayout& layout) {
+  const ByteReader track(track_file);
+  ObjectTable(track, layout).ForEach([&](const MapObject& object) {
+    if (!WithinMap(object)) return;
     if (const auto written = RemappedType(object.type)) {
       track_file[static_cast<std::size_t>(object.entry)] = static_cast<std::uint8_t>(*written);
     }
   });
-
-  graphics.EndDrawing();
 }
 
 }  // namespace tarmaxion

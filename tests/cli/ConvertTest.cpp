@@ -5,6 +5,7 @@
 #include "tests/cli/TrkconvRun.h"
 #include "tests/cli/WindowReference.h"
 #include "tests/support/TempDir.h"
+#include "track/Conversion.h"
 
 namespace tarmaxion {
 namespace {
@@ -53,11 +54,85 @@ TEST_P(ConvertedBytes, EqualWhatTheWindowSavesUnderItsDefaultName) {
   EXPECT_EQ(ReadBytes(path), bytes);  // the input stays as it was
 }
 
-INSTANTIATE_TEST_SUITE_P(Tracks, ConvertedBytes,
-                         ::testing::Values(CopyCase{"v110WithRemappedObjects", RichTrack()},
-                                           CopyCase{"v105", RichTrack().Version(TrackBuilder::kVersion105)},
-                                           CopyCase{"NoObjects", TrackBuilder()}),
-                         [](const auto& info) { return std::string(info.param.label); });
+// Every remapped type on and just inside each edge of the area the remap takes, and off the map.
+TrackBuilder RemappedTypesAroundTheEdges() {
+  TrackBuilder track;
+  for (std::int8_t type = 25; type <= 32; ++type) {
+    for (const std::int16_t at : {-32768, -2, 0, 1, 2, 1021, 1022, 1023, 32767}) {
+      track.Object(type, at, 600).Object(type, 600, at);
+    }
+  }
+  return track;
+}
+
+// Types the remap leaves alone, drawn or not: the older types and those from 33 (as a signed
+// byte, 128 to 255 are negative).
+TrackBuilder TypesThatStay() {
+  TrackBuilder track;
+  track.WorldSize(100);
+  for (const std::int8_t type : {0, 1, 2, 3, 9, 10, 17, 18, 23, 24, 33, 34, 100, 127, -128, -1}) {
+    track.Object(type, 512, 512, 61);
+  }
+  return track;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tracks, ConvertedBytes,
+    ::testing::Values(
+        CopyCase{"v110WithRemappedObjects", RichTrack()},
+        CopyCase{"v105", RichTrack().Version(TrackBuilder::kVersion105)},
+        CopyCase{"NoObjects", TrackBuilder()},
+        CopyCase{"RemappedTypesAroundTheEdges", RemappedTypesAroundTheEdges()},
+        CopyCase{"TypesThatStay", TypesThatStay()},
+        CopyCase{"WorldSizeZeroDrawsNoRectanglesButRemaps", RichTrack().WorldSize(0)},
+        // A count past the entries takes whatever follows them for entries.
+        CopyCase{
+            "CountReachingPastTheEntries",
+            TrackBuilder().Object(26, 512, 512).AfterObjects({27, 0, 0, 2, 0, 2, 0, 0}).ObjectCount(900)}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(ConvertTest, EachCopyOfABatchHoldsOnlyItsOwnTrack) {
+  // Long first, so what it leaves in memory lies beyond the end of the shorter ones.
+  const std::vector<std::vector<std::uint8_t>> tracks = {
+      RichTrack().GhostData(20000).Build(),
+      TrackBuilder().Object(26, 512, 512).ObjectCount(900).Build(),
+      RichTrack().Version(TrackBuilder::kVersion105).Build(),
+  };
+  std::vector<std::string> args = {"convert"};
+  for (std::size_t i = 0; i < tracks.size(); ++i)
+    args.push_back(dir_.Write(std::to_string(i) + ".trk", tracks[i]));
+  const auto run = RunInProcess(args);
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  for (std::size_t i = 0; i < tracks.size(); ++i) {
+    EXPECT_EQ(ReadBytes(dir_.File(std::to_string(i) + "_c.trk")), WindowCopy(tracks[i])) << i;
+  }
+}
+
+// A file the window will not save is reported with the window's own log message.
+TEST_F(ConvertTest, RefusedFilesAreReportedAsTheWindowLogsThem) {
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;  // nothing is written for an empty one: a missing file
+    std::size_t log_line;             // the window's line that says why, counted from the oldest
+  } cases[] = {
+      {"old.trk", RichTrack().Version(262).Build(), 5},
+      {"magic.trk", RichTrack().Magic("TY").Build(), 5},
+      {"one_byte.trk", {0x10}, 5},
+      {"damaged.trk", RichTrack().RecordsOffset(100000).Build(), 5},
+      // Then the window goes on to check the buffer it has, which logs a caution as well.
+      {"huge.trk", std::vector<std::uint8_t>(1'000'001, 0), 4},
+      {"missing.trk", {}, 4},
+  };
+  for (const auto& c : cases) {
+    const auto path = c.bytes.empty() ? dir_.File(c.name) : dir_.Write(c.name, c.bytes);
+    const auto window = RunWindow(path);
+    const auto run = RunInProcess({"convert", path});
+    EXPECT_EQ(run.exit_code, 1) << c.name;
+    EXPECT_EQ(run.out, "") << c.name;
+    EXPECT_EQ(run.err, "trkconv: " + path + ": " + window.log.at(c.log_line) + "\n") << c.name;
+    EXPECT_FALSE(Exists(ConvertedName(path))) << c.name;
+  }
+}
 
 TEST_F(ConvertTest, UnicodeNameGetsTheWindowsDefaultName) {
   const std::string name = "Strecke-M\xC3\xBCller \xC3\xA9t\xC3\xA9";

@@ -24,7 +24,7 @@ std::string Utf8Lines(const std::vector<Text>& lines) {
 }
 
 bool Rejected(const testing::WindowResult& window) {
-  return window.last_log.starts_with("Caution") || window.last_log.starts_with("Damaged");
+  return window.LastLog().starts_with("Caution") || window.LastLog().starts_with("Damaged");
 }
 
 struct InfoCase {
@@ -43,7 +43,7 @@ TEST_P(InfoMatchesTheWindow, SameLinesInUtf8AndTheWindowsMessageForARefusal) {
   EXPECT_EQ(run.out, Utf8Lines(window.lines));
   if (Rejected(window)) {
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(run.err, "trkconv: " + path + ": " + window.last_log + "\n");
+    EXPECT_EQ(run.err, "trkconv: " + path + ": " + window.LastLog() + "\n");
   } else {
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.err, "");

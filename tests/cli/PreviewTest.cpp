@@ -87,6 +87,31 @@ TEST_F(PreviewTest, PngBesideTheTrackByDefault) {
   ExpectWindowsImage({"preview", track_}, dir_.File("rich.png"), false);
 }
 
+// Glyphs unlike the deterministic font's: solid cells of another size.
+class SolidGlyphs : public GlyphSource {
+ public:
+  bool LoadFont(int, const Text&, int) override { return true; }
+  GlyphMask RenderText(int, const Text& text) const override {
+    GlyphMask mask{5 * static_cast<int>(text.size()), 7, {}};
+    mask.ink.assign(static_cast<std::size_t>(mask.width * mask.height), 1);
+    return mask;
+  }
+};
+
+TEST_F(PreviewTest, TheCaptionIsInTheGlyphsTheProgramOffers) {
+  SolidGlyphs glyphs;
+  const auto run = RunInProcess({"preview", track_}, false, &glyphs);
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const auto image = DecodePng(ReadBytes(dir_.File("rich.png")));
+  ASSERT_TRUE(image);
+  const auto window = RunWindow(track_, "", &glyphs);
+  ASSERT_TRUE(window.image);
+  EXPECT_TRUE(SamePixels(*image, *window.image, 560));
+  const auto box_font = RunWindow(track_);
+  ASSERT_TRUE(box_font.image);
+  EXPECT_FALSE(SamePixels(*image, *box_font.image, 560));
+}
+
 TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
   const auto old = dir_.Write("old.trk", RichTrack().Version(262).Build());
   const auto run = RunInProcess({"preview", old});

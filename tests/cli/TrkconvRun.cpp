@@ -33,10 +33,12 @@ std::string Contents(const std::string& path) {
 
 }  // namespace
 
-TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal) {
+TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal,
+                           GlyphSource* caption_glyphs) {
   std::ostringstream out;
   std::ostringstream err;
-  const int code = cli::RunTrkconv(args, {out, err, err_is_terminal});
+  const int code =
+      cli::RunTrkconv(args, {out, err, err_is_terminal, [caption_glyphs] { return caption_glyphs; }});
   return {code, out.str(), err.str()};
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/Glyphs.h"
+
 namespace tarmaxion::testing {
 
 struct TrkconvResult {
@@ -12,7 +14,9 @@ struct TrkconvResult {
   std::string err;
 };
 
-TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal = false);
+// caption_glyphs stands for the window's glyphs that the program offers the preview's caption.
+TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal = false,
+                           GlyphSource* caption_glyphs = nullptr);
 
 // Runs the trkconv executable with its streams redirected into files of scratch_dir.
 TrkconvResult RunProgram(const std::vector<std::string>& args, const std::string& scratch_dir);

@@ -6,8 +6,8 @@
 
 namespace tarmaxion::testing {
 
-WindowResult RunWindow(const std::string& track, const std::string& save_to) {
-  HeadlessPlatform platform;
+WindowResult RunWindow(const std::string& track, const std::string& save_to, GlyphSource* glyphs) {
+  HeadlessPlatform platform(glyphs);
   Program program(platform);
   platform.QueueDialogAnswer(track);
   platform.QueueClick(kLoadButton);
@@ -21,9 +21,9 @@ WindowResult RunWindow(const std::string& track, const std::string& save_to) {
   WindowResult result;
   result.lines = platform.Control(kInfoList).lines;
   const Text& panel = platform.Control(kLogPanel).text;
-  const auto end = panel.size() - 2;
-  const auto start = panel.rfind("\r\n", end - 1);
-  result.last_log = panel.substr(start + 2, end - start - 2);
+  for (std::size_t start = 0, end = 0; (end = panel.find("\r\n", start)) != Text::npos; start = end + 2) {
+    result.log.push_back(panel.substr(start, end - start));
+  }
   if (const Image* image = program.Drawing().ImageAt(kMapImage)) result.image = *image;
   if (!save_to.empty()) result.saved = ReadBytes(save_to);
   return result;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/TrackBuilder.h"
+#include "ui/Glyphs.h"
 #include "ui/Image.h"
 #include "ui/Text.h"
 
@@ -14,14 +15,17 @@ namespace tarmaxion::testing {
 
 struct WindowResult {
   std::vector<Text> lines;          // the info list, Windows-1252
-  Text last_log;                    // the newest line of the log panel
+  std::vector<Text> log;            // the six lines of the log panel, oldest first
   std::optional<Image> image;       // the map image, when one was built
   std::vector<std::uint8_t> saved;  // what "save as 1.05" wrote, when asked to save
+
+  const Text& LastLog() const { return log.back(); }
 };
 
 // Presses "load" with track as the dialog's answer, then "save as 1.05" with save_to unless
-// save_to is "".
-WindowResult RunWindow(const std::string& track, const std::string& save_to = "");
+// save_to is "". Glyphs come from glyphs, or from the deterministic font for nullptr.
+WindowResult RunWindow(const std::string& track, const std::string& save_to = "",
+                       GlyphSource* glyphs = nullptr);
 
 // A 1.10 track with fields in every listed line, Windows-1252 texts, and objects of every
 // remapped type both inside and outside the area the remap takes.

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "preview/TypeRemap.h"
 #include "tests/preview/PreviewCanvas.h"
 
 namespace tarmaxion {
@@ -192,6 +193,35 @@ TEST_F(ObjectMarkersTest, WithoutAnImageTheRemapStillHappens) {
   auto bytes = track.bytes;
   DrawObjects(bytes, track.info, kObjectColours, graphics_, kSlot);  // no image was made
   EXPECT_EQ(bytes[TrackBuilder().Object(26, 512, 512).ObjectTypeOffset(0)], 8);
+}
+
+// The converted copy remaps without drawing, over exactly the area pass 5 draws in.
+TEST_F(ObjectMarkersTest, TheRemapAloneTakesTheEntriesPassFiveWouldDraw) {
+  struct Case {
+    std::int16_t x, y;
+    bool remapped;
+  };
+  const std::vector<Case> cases = {
+      {512, 512, true},   {2, 512, true},     {1, 512, false},    {-2, 512, false},
+      {1021, 512, true},  {1022, 512, false}, {512, 2, true},     {512, 1, false},
+      {512, 1020, true},  {512, 1022, false}, {512, -2, false},   {-32768, 32767, false},
+  };
+  TrackBuilder track;
+  track.WorldSize(0);  // no rectangles to draw does not stop the remap
+  for (std::int8_t type = 24; type <= 33; ++type) {
+    for (const auto& c : cases) track.Object(type, c.x, c.y);
+  }
+  auto parsed = Parse(track);
+  RemapObjectTypes(parsed.bytes, parsed.info.layout);
+
+  std::size_t k = 0;
+  for (int type = 24; type <= 33; ++type) {
+    const auto written = RemappedType(static_cast<std::int8_t>(type));
+    for (const auto& c : cases) {
+      const int expected = c.remapped && written ? *written : type;
+      EXPECT_EQ(parsed.bytes[track.ObjectTypeOffset(k++)], expected) << type << " at " << c.x << ", " << c.y;
+    }
+  }
 }
 
 }  // namespace

@@ -77,14 +77,15 @@ void HeadlessPlatform::ShutDown() {
   shut_down_ = true;
 }
 
-bool HeadlessPlatform::LoadFont(int font_id, const Text& face, int) {
+bool HeadlessPlatform::LoadFont(int font_id, const Text& face, int points) {
   fonts_[font_id] = face;
-  return true;
+  return external_fonts_ == nullptr || external_fonts_->LoadFont(font_id, face, points);
 }
 
 // Each character is a box outline with the character's bits as a row pattern inside, so every
 // byte has its own recognisable cell and tests can predict each pixel.
 GlyphMask HeadlessPlatform::RenderText(int font_id, const Text& text) const {
+  if (external_fonts_ != nullptr) return external_fonts_->RenderText(font_id, text);
   GlyphMask mask;
   if (fonts_.count(font_id) == 0 || text.empty()) return mask;
   mask.width = kGlyphWidth * static_cast<int>(text.size());

@@ -1,5 +1,6 @@
 // A Platform without a screen, for tests and batch tools: events and dialog answers come from
-// a script, control texts are recorded, and glyphs are drawn from a fixed deterministic font.
+// a script, control texts are recorded, and glyphs are drawn from a fixed deterministic font,
+// or by a glyph source of a real platform where the picture must show the window's letters.
 #pragma once
 
 #include <deque>
@@ -27,6 +28,11 @@ class HeadlessPlatform : public Platform {
   // Glyph cells of the deterministic font: every character is kGlyphWidth x kGlyphHeight.
   static constexpr int kGlyphWidth = 9;
   static constexpr int kGlyphHeight = 16;
+
+  HeadlessPlatform() = default;
+  // Fonts are loaded into and glyphs rasterised by fonts, which must outlive this platform;
+  // nullptr keeps the deterministic font.
+  explicit HeadlessPlatform(GlyphSource* fonts) : external_fonts_(fonts) {}
 
   // Script: events are taken in order; once they run out, WaitEvent gives the close request.
   void QueueClick(int control_id) { events_.push_back({EventKind::kControl, control_id}); }
@@ -70,6 +76,7 @@ class HeadlessPlatform : public Platform {
   std::vector<int> creation_order_;
   std::vector<FileDialogRequest> dialogs_;
   std::map<int, Text> fonts_;
+  GlyphSource* external_fonts_ = nullptr;  // nullptr: the deterministic font
   Text title_;
   Rect frame_;
   bool shut_down_ = false;

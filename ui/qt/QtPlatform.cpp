@@ -2,13 +2,9 @@
 
 #include <QEventLoop>
 #include <QFile>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextCursor>
 
 #include "ui/DialogPaths.h"
@@ -35,13 +31,6 @@ QStringList NameFilters(const Text& filter) {
   return filters;
 }
 
-// Font height in pixels for a point size on this screen, rounded as the classic MulDiv does.
-int PixelSize(int points) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-  return qRound(points * dpi / 72.0);
-}
-
 }  // namespace
 
 QtPlatform::QtPlatform() : run_dialog_([](QFileDialog& dialog) { return dialog.exec(); }) {}
@@ -55,7 +44,7 @@ void QtPlatform::CreateMainWindow(const Rect& frame, const Text& title) {
   // The controls use the classic 8-point dialog font size, so the log panel's six lines fit
   // its 80 pixels.
   QFont controls_font = window_->font();
-  controls_font.setPixelSize(PixelSize(8));
+  controls_font.setPixelSize(PixelSizeForPoints(8));
   window_->setFont(controls_font);
   window_->setFixedSize(frame.width, frame.height);
   window_->move(frame.x, frame.y);  // a top-level widget's position is its frame's corner
@@ -196,47 +185,15 @@ void QtPlatform::ShutDown() {
   pending_.clear();
   controls_.clear();
   window_.reset();
-  fonts_.clear();
+  glyphs_.ReleaseFonts();
 }
 
 bool QtPlatform::LoadFont(int font_id, const Text& face, int points) {
-  // Where the face is missing, a fixed-pitch face of about its size stands in: the one Debian
-  // always has, else whichever the font back end picks for the style hint.
-  QFont font;
-  font.setFamilies({ToQString(face), QStringLiteral("DejaVu Sans Mono")});
-  font.setStyleHint(QFont::Monospace, QFont::NoAntialias);
-  font.setPixelSize(PixelSize(points));
-  font.setWeight(QFont::Normal);
-  fonts_[font_id] = font;
-  return true;
+  return glyphs_.LoadFont(font_id, face, points);
 }
 
 GlyphMask QtPlatform::RenderText(int font_id, const Text& text) const {
-  GlyphMask mask;
-  const auto it = fonts_.find(font_id);
-  if (it == fonts_.end() || text.empty()) return mask;
-  const QString string = ToQString(text);
-  const QFontMetrics metrics(it->second);
-  mask.width = metrics.horizontalAdvance(string);
-  mask.height = metrics.ascent() + metrics.descent();
-  if (mask.width <= 0 || mask.height <= 0) return {};
-
-  QImage canvas(mask.width, mask.height, QImage::Format_RGB32);
-  canvas.fill(Qt::black);
-  {
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(it->second);
-    painter.setPen(Qt::white);
-    painter.drawText(0, metrics.ascent(), string);
-  }
-  mask.ink.resize(static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height));
-  auto ink = mask.ink.begin();
-  for (int y = 0; y < mask.height; ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-    for (int x = 0; x < mask.width; ++x) *ink++ = qGray(row[x]) >= 128 ? 1 : 0;
-  }
-  return mask;
+  return glyphs_.RenderText(font_id, text);
 }
 
 }  // namespace tarmaxion

@@ -9,10 +9,10 @@
 #include <memory>
 
 #include <QFileDialog>
-#include <QFont>
 
 #include "ui/Platform.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtGlyphs.h"
 
 class QEventLoop;
 
@@ -63,7 +63,7 @@ class QtPlatform : public Platform {
 
   std::unique_ptr<MainWindow> window_;
   std::map<int, Control> controls_;
-  std::map<int, QFont> fonts_;
+  QtGlyphs glyphs_;
   std::deque<Event> pending_;
   QEventLoop* waiting_ = nullptr;  // the loop WaitEvent runs, while it runs
   DialogRunner run_dialog_;
