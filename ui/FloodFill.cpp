@@ -1,8 +1,10 @@
 // FloodFill: a 4-connected span fill with an explicit stack, never recursive.
 //
 // The region is the one the unmodified image has around the start. A span fill that paints as
-// it goes gives exactly that region as long as it never re-enters a painted pixel: whenever the
-// brush colour would itself still count as fillable, painted pixels are remembered in a mask.
+// it goes gives exactly that region as long as it never re-enters a painted pixel. When the
+// brush colour would itself still count as fillable (a border fill in any colour but the
+// border's), the fill paints in the border colour, which is never fillable, remembers its
+// spans, and paints them in the brush colour at the end: no per-pixel mask to clear per fill.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,17 +18,11 @@ namespace {
 class SpanFiller {
  public:
   SpanFiller(Image& image, FillMode mode, Colour key, Colour colour)
-      : image_(image), mode_(mode), key_(key), colour_(colour) {
-    if (Matches(colour_)) {
-      painted_.assign(static_cast<std::size_t>(image.Height()) * image.Pitch(), 0);
-    }
-  }
+      : image_(image), mode_(mode), key_(key), colour_(colour),
+        paint_(Matches(colour) ? key : colour) {}
 
   // Callers keep (x, y) inside the image.
-  bool Fillable(int x, int y) const {
-    if (!Matches(image_.Row(y)[x])) return false;
-    return painted_.empty() || painted_[Index(x, y)] == 0;
-  }
+  bool Fillable(int x, int y) const { return Matches(image_.Row(y)[x]); }
 
   // Paints the start's row span and then every span connected to it.
   void Fill(int x, int y) {
@@ -37,6 +33,10 @@ class SpanFiller {
       for (int column = seed.first; column <= seed.last; ++column) {
         if (Fillable(column, seed.row)) column = PaintAndQueue(column, seed.row, seed) + 1;
       }
+    }
+    for (const Span& span : painted_) {
+      Colour* const line = image_.Row(span.row);
+      std::fill(line + span.first, line + span.last + 1, colour_);
     }
   }
 
@@ -51,12 +51,15 @@ class SpanFiller {
     int direction;
   };
 
+  // Columns [first, last] of row, painted in the border colour, to be given the brush colour.
+  struct Span {
+    int first;
+    int last;
+    int row;
+  };
+
   bool Matches(Colour pixel) const {
     return mode_ == FillMode::kSurface ? pixel == key_ : pixel != key_;
-  }
-
-  std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y) * image_.Pitch() + static_cast<std::size_t>(x);
   }
 
   // Widens the fillable pixel (x, y) to its whole row span, paints it and queues the rows next
@@ -89,18 +92,16 @@ class SpanFiller {
   // [first, last] lies inside the image.
   void Paint(int first, int last, int y) {
     Colour* const line = image_.Row(y);
-    std::fill(line + first, line + last + 1, colour_);
-    if (!painted_.empty()) {
-      const auto mark = painted_.begin() + static_cast<std::ptrdiff_t>(Index(first, y));
-      std::fill(mark, mark + (last - first + 1), std::uint8_t{1});
-    }
+    std::fill(line + first, line + last + 1, paint_);
+    if (paint_ != colour_) painted_.push_back({first, last, y});
   }
 
   Image& image_;
   FillMode mode_;
   Colour key_;
   Colour colour_;
-  std::vector<std::uint8_t> painted_;  // empty when painted pixels can never match again
+  Colour paint_;  // what the fill paints first: the brush, or the border when the brush is fillable
+  std::vector<Span> painted_;  // spans still to be given the brush colour
   std::vector<Seed> seeds_;
 };
 

@@ -120,14 +120,20 @@ void DrawLineWithoutEnd(Image& image, int x1, int y1, int x2, int y2, Colour col
   // Pixels 0 .. major - 1, narrowed to those inside the image. Along the major axis pixel i
   // sits at offset i, along the minor axis at offset MinorOffset(i), which never decreases, so
   // the pixels inside form one run [first, last].
-  const OffsetRange along_major = OffsetsInside(major_axis);
-  std::int64_t first = std::max<std::int64_t>(0, along_major.first);
-  std::int64_t last = std::min(major - 1, along_major.last);
-  if (first > last) return;
-  const OffsetRange along_minor = OffsetsInside(minor_axis);
-  first = steps.FirstReaching(along_minor.first, first, last);
-  last = steps.FirstReaching(along_minor.last + 1, first, last) - 1;
-  if (first > last) return;
+  // A line with both ends inside the image lies wholly inside it, which is the common case and
+  // needs none of the searching.
+  std::int64_t first = 0;
+  std::int64_t last = major - 1;
+  if (!image.Contains(x1, y1) || !image.Contains(x2, y2)) {
+    const OffsetRange along_major = OffsetsInside(major_axis);
+    first = std::max<std::int64_t>(0, along_major.first);
+    last = std::min(major - 1, along_major.last);
+    if (first > last) return;
+    const OffsetRange along_minor = OffsetsInside(minor_axis);
+    first = steps.FirstReaching(along_minor.first, first, last);
+    last = steps.FirstReaching(along_minor.last + 1, first, last) - 1;
+    if (first > last) return;
+  }
 
   // From here on every pixel of the walk lies inside the image, so it writes without checks.
   const std::int64_t pitch = static_cast<std::int64_t>(image.Pitch());
