@@ -90,10 +90,15 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> bytes) {
   return layout;
 }
 
-// One row of width indices into colours. Maps are mostly long runs of one index, so eight
-// equal indices are written as one colour without eight lookups.
+// One row of width indices into colours. Maps are mostly long runs of one index, so a row of
+// one index, and eight equal indices, are written as one colour without a lookup per pixel.
 void ConvertRow(const std::uint8_t* source, Colour* target, int width,
                 const std::array<Colour, kMaxPaletteEntries>& palette) {
+  // Every index equals its right neighbour exactly when the row holds one index.
+  if (std::memcmp(source, source + 1, static_cast<std::size_t>(width - 1)) == 0) {
+    std::fill(target, target + width, palette[source[0]]);
+    return;
+  }
   constexpr int kGroup = 8;
   constexpr std::uint64_t kEveryByte = 0x0101010101010101;
   int x = 0;

@@ -6,8 +6,6 @@
 // border's), the fill paints in the border colour, which is never fillable, remembers its
 // spans, and paints them in the brush colour at the end: no per-pixel mask to clear per fill.
 #include <algorithm>
-#include <cstddef>
-#include <cstdint>
 #include <vector>
 
 #include "ui/Raster.h"
@@ -15,14 +13,26 @@
 namespace tarmaxion {
 namespace {
 
+// Whether a pixel belongs to the region, decided at compile time per mode so that the scans
+// below test pixels without a branch on the mode.
+template <FillMode kMode>
+bool Matches(Colour pixel, Colour key) {
+  if constexpr (kMode == FillMode::kSurface) {
+    return pixel == key;
+  } else {
+    return pixel != key;
+  }
+}
+
+template <FillMode kMode>
 class SpanFiller {
  public:
-  SpanFiller(Image& image, FillMode mode, Colour key, Colour colour)
-      : image_(image), mode_(mode), key_(key), colour_(colour),
-        paint_(Matches(colour) ? key : colour) {}
+  SpanFiller(Image& image, Colour key, Colour colour)
+      : image_(image), key_(key), colour_(colour),
+        paint_(Matches<kMode>(colour, key) ? key : colour) {}
 
   // Callers keep (x, y) inside the image.
-  bool Fillable(int x, int y) const { return Matches(image_.Row(y)[x]); }
+  bool Fillable(int x, int y) const { return Matches<kMode>(image_.Row(y)[x], key_); }
 
   // Paints the start's row span and then every span connected to it.
   void Fill(int x, int y) {
@@ -30,8 +40,11 @@ class SpanFiller {
     while (!seeds_.empty()) {
       const Seed seed = seeds_.back();
       seeds_.pop_back();
-      for (int column = seed.first; column <= seed.last; ++column) {
-        if (Fillable(column, seed.row)) column = PaintAndQueue(column, seed.row, seed) + 1;
+      const Colour* const line = image_.Row(seed.row);
+      const int end = seed.last + 1;
+      for (int column = ScanWhile<false>(line, seed.first, end); column < end;
+           column = ScanWhile<false>(line, column, end)) {
+        column = PaintAndQueue(column, seed.row, seed) + 1;
       }
     }
     for (const Span& span : painted_) {
@@ -58,8 +71,26 @@ class SpanFiller {
     int row;
   };
 
-  bool Matches(Colour pixel) const {
-    return mode_ == FillMode::kSurface ? pixel == key_ : pixel != key_;
+  // The first column from x on, before end, whose pixel's fillability differs from kFillable,
+  // or end. Whole groups of pixels are tested without an early exit, which the compiler turns
+  // into a few vector instructions; spans are usually long.
+  template <bool kFillable>
+  int ScanWhile(const Colour* line, int x, int end) const {
+    constexpr int kGroup = 8;
+    for (; x + kGroup <= end; x += kGroup) {
+      int same = 0;
+      for (int i = 0; i < kGroup; ++i) same += Matches<kMode>(line[x + i], key_) == kFillable;
+      if (same != kGroup) break;
+    }
+    while (x < end && Matches<kMode>(line[x], key_) == kFillable) ++x;
+    return x;
+  }
+
+  // The first column of the fillable run that ends at x; spans rarely reach far to the left
+  // of the pixel a scan finds first.
+  int SpanStart(const Colour* line, int x) const {
+    while (x > 0 && Matches<kMode>(line[x - 1], key_)) --x;
+    return x;
   }
 
   // Widens the fillable pixel (x, y) to its whole row span, paints it and queues the rows next
@@ -67,10 +98,9 @@ class SpanFiller {
   // seed's own span, since the rest of that row is painted or not fillable. Returns the span's
   // last column.
   int PaintAndQueue(int x, int y, const Seed& from) {
-    int first = x;
-    while (first > 0 && Fillable(first - 1, y)) --first;
-    int last = x;
-    while (last + 1 < image_.Width() && Fillable(last + 1, y)) ++last;
+    const Colour* const line = image_.Row(y);
+    const int first = SpanStart(line, x);
+    const int last = ScanWhile<true>(line, x + 1, image_.Width()) - 1;
     Paint(first, last, y);
     if (from.direction == 0) {
       Queue(first, last, y - 1, -1);
@@ -97,7 +127,6 @@ class SpanFiller {
   }
 
   Image& image_;
-  FillMode mode_;
   Colour key_;
   Colour colour_;
   Colour paint_;  // what the fill paints first: the brush, or the border when the brush is fillable
@@ -105,14 +134,22 @@ class SpanFiller {
   std::vector<Seed> seeds_;
 };
 
+template <FillMode kMode>
+void FillFrom(Image& image, int x, int y, Colour key, Colour colour) {
+  SpanFiller<kMode> filler(image, key, colour);
+  if (filler.Fillable(x, y)) filler.Fill(x, y);
+}
+
 }  // namespace
 
 void FloodFill(Image& image, int x, int y, FillMode mode, Colour key, Colour colour) {
   if (!image.Contains(x, y)) return;
-  // A surface filled with its own colour stays as it is.
-  if (mode == FillMode::kSurface && colour == key) return;
-  SpanFiller filler(image, mode, key, colour);
-  if (filler.Fillable(x, y)) filler.Fill(x, y);
+  if (mode == FillMode::kBorder) {
+    FillFrom<FillMode::kBorder>(image, x, y, key, colour);
+  } else if (colour != key) {
+    // A surface filled with its own colour stays as it is.
+    FillFrom<FillMode::kSurface>(image, x, y, key, colour);
+  }
 }
 
 }  // namespace tarmaxion
