@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "tests/support/ScriptedProgram.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TrackBuilder.h"
-#include "ui/headless/HeadlessPlatform.h"
 
 namespace tarmaxion {
 namespace {
@@ -22,35 +22,10 @@ TrackBuilder SampleTrack() {
   return track;
 }
 
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public testing::ScriptedProgram {
  protected:
   // Runs the whole program on the scripted events; true when it ended with exit code 0.
   bool Run() { return Program(platform_).Run() == 0; }
-
-  void Load(const std::string& answer) {
-    platform_.QueueDialogAnswer(answer);
-    platform_.QueueClick(kLoadButton);
-  }
-  void Save(const std::string& answer) {
-    platform_.QueueDialogAnswer(answer);
-    platform_.QueueClick(kSaveButton);
-  }
-  std::vector<Text> Lines() const { return platform_.Control(kInfoList).lines; }
-  Text LastLog() const {
-    const Text& panel = platform_.Control(kLogPanel).text;
-    const auto end = panel.size() - 2;
-    const auto start = panel.rfind("\r\n", end - 1);
-    return panel.substr(start + 2, end - start - 2);
-  }
-  void RunScript() {
-    program_.StartUp();
-    while (program_.Dispatch(platform_.WaitEvent())) {
-    }
-  }
-
-  TempDir dir_;
-  HeadlessPlatform platform_;
-  Program program_{platform_};
 };
 
 TEST_F(ProgramTest, StartUpBuildsTheWindowAndItsFiveControls) {
@@ -104,8 +79,7 @@ TEST_F(ProgramTest, LoadingTheSameFileTwiceListsTheSameLines) {
   RunScript();
   const auto first = Lines();
   Load(path);
-  while (program_.Dispatch(platform_.WaitEvent())) {
-  }
+  RunScript();
   EXPECT_EQ(Lines(), first);
 }
 

@@ -3,9 +3,9 @@
 
 #include "app/Program.h"
 #include "preview/WaterOverlay.h"
+#include "tests/support/ScriptedProgram.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TrackBuilder.h"
-#include "ui/headless/HeadlessPlatform.h"
 
 namespace tarmaxion {
 namespace {
@@ -29,32 +29,9 @@ TrackBuilder Monza() {
   return track;
 }
 
-class PreviewProgramTest : public ::testing::Test {
+class PreviewProgramTest : public testing::ScriptedProgram {
  protected:
-  void Load(const std::string& path) {
-    platform_.QueueDialogAnswer(path);
-    platform_.QueueClick(kLoadButton);
-  }
-  void Save(const std::string& path) {
-    platform_.QueueDialogAnswer(path);
-    platform_.QueueClick(kSaveButton);
-  }
-  void RunScript() {
-    program_.StartUp();
-    while (program_.Dispatch(platform_.WaitEvent())) {
-    }
-  }
-  Text LastLog() const {
-    const Text& panel = platform_.Control(kLogPanel).text;
-    const auto end = panel.size() - 2;
-    const auto start = panel.rfind("\r\n", end - 1);
-    return panel.substr(start + 2, end - start - 2);
-  }
-  const Image& Shown() const { return *platform_.Control(kMapView).image; }
-
-  TempDir dir_;
-  HeadlessPlatform platform_;
-  Program program_{platform_};
+  const Image& Map() const { return *Shown(); }
 };
 
 TEST_F(PreviewProgramTest, LoadShowsTheMapAndLogsItsName) {
@@ -64,7 +41,7 @@ TEST_F(PreviewProgramTest, LoadShowsTheMapAndLogsItsName) {
   ASSERT_NE(platform_.Control(kMapView).image, nullptr);
   EXPECT_EQ(platform_.Control(kMapView).image, program_.Drawing().ImageAt(kMapImage));
   EXPECT_EQ(platform_.Control(kMapView).show_count, 3);
-  const Image& map = Shown();
+  const Image& map = Map();
   EXPECT_EQ(map.Width(), 512);
   EXPECT_EQ(map.Height(), 560);
   EXPECT_EQ(map.At(0, 511), Rgb(145, 202, 91));      // first run, terrain code 2
@@ -105,7 +82,7 @@ TEST_F(PreviewProgramTest, EachLoadStartsFromABlankMap) {
   Load(dir_.Write("empty.trk", TrackBuilder().Record(1, "Cy", 6000).Record(0, "Di", 7000).Build()));
   RunScript();
   EXPECT_EQ(LastLog(), "empty_7000");
-  const Image& map = Shown();
+  const Image& map = Map();
   EXPECT_EQ(map.At(0, 511), kBackground);
   EXPECT_EQ(map.At(160, 423), kBackground);
   EXPECT_EQ(map.At(256, 255), kBackground);
@@ -120,7 +97,7 @@ TEST_F(PreviewProgramTest, RejectedLoadKeepsTheMapThatWasShown) {
   RunScript();
   EXPECT_EQ(LastLog(), "Caution: Version <> 1.05");
   EXPECT_EQ(platform_.Control(kMapView).show_count, 3);
-  EXPECT_EQ(Shown().At(160, 423), kWaterColour);
+  EXPECT_EQ(Map().At(160, 423), kWaterColour);
   EXPECT_NE(platform_.Control(kLogPanel).text.find("monza_4567_Bob"), Text::npos);
 }
 

@@ -1,0 +1,22 @@
+// trkconv info: the window's info list for each track, as UTF-8 text or JSON lines.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tarmaxion::cli {
+
+enum class InfoFormat { kText, kJson };
+
+struct InfoOptions {
+  std::vector<std::string> tracks;  // UTF-8 paths
+  InfoFormat format = InfoFormat::kText;
+};
+
+// Text: each track's lines, a blank line between tracks. JSON: one object per line. A track
+// the window refuses is listed as far as the window lists it and reported on err. True when
+// every track was listed.
+bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace tarmaxion::cli

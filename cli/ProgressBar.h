@@ -1,0 +1,29 @@
+// A one-line progress bar redrawn in place on a terminal's error stream. Lines written to the
+// terminal in between must call Clear first, so the bar never mixes into them.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+
+namespace tarmaxion::cli {
+
+class ProgressBar {
+ public:
+  // A disabled bar writes nothing at all.
+  ProgressBar(std::ostream& terminal, std::size_t total, bool enabled)
+      : terminal_(terminal), total_(total), enabled_(enabled) {}
+  ~ProgressBar() { Clear(); }
+  ProgressBar(const ProgressBar&) = delete;
+  ProgressBar& operator=(const ProgressBar&) = delete;
+
+  void Show(std::size_t done);
+  void Clear();
+
+ private:
+  std::ostream& terminal_;
+  std::size_t total_;
+  bool enabled_;
+  std::size_t shown_width_ = 0;  // characters of the bar now on the line
+};
+
+}  // namespace tarmaxion::cli

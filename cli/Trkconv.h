@@ -1,0 +1,23 @@
+// The trkconv command line: parses the arguments and runs one command.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tarmaxion::cli {
+
+inline constexpr int kExitSuccess = 0;  // every file succeeded (or help, version)
+inline constexpr int kExitFailure = 1;  // at least one file failed; each is reported on err
+inline constexpr int kExitUsage = 2;    // the command line itself is wrong
+
+struct Console {
+  std::ostream& out;
+  std::ostream& err;
+  bool err_is_terminal = false;  // progress bars go to err only then
+};
+
+// args are the UTF-8 arguments after the program name.
+int RunTrkconv(const std::vector<std::string>& args, const Console& console);
+
+}  // namespace tarmaxion::cli

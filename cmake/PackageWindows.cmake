@@ -1,0 +1,21 @@
+# package-windows: a zip of the Windows programs and the README, ready to hand out.
+set(TARMAXION_PACKAGE_NAME tarmaxion-converter-${PROJECT_VERSION}-windows)
+set(TARMAXION_PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package/${TARMAXION_PACKAGE_NAME})
+set(TARMAXION_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${TARMAXION_PACKAGE_NAME}.zip)
+set(TARMAXION_PACKAGE_PROGRAMS tarmaxion-converter)
+
+set(copy_programs)
+foreach(program IN LISTS TARMAXION_PACKAGE_PROGRAMS)
+  list(APPEND copy_programs COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${TARMAXION_PACKAGE_STAGE})
+endforeach()
+
+add_custom_target(package-windows
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${TARMAXION_PACKAGE_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TARMAXION_PACKAGE_STAGE}
+  ${copy_programs}
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/README.md ${TARMAXION_PACKAGE_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${TARMAXION_PACKAGE_ZIP} --format=zip ${TARMAXION_PACKAGE_NAME}
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
+  DEPENDS ${TARMAXION_PACKAGE_PROGRAMS}
+  COMMENT "Packing ${TARMAXION_PACKAGE_ZIP}"
+  VERBATIM)

@@ -1,0 +1,20 @@
+// Runs trkconv in this process, on string streams, or as the built program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarmaxion::testing {
+
+struct TrkconvResult {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal = false);
+
+// Runs the trkconv executable with its streams redirected into files of scratch_dir.
+TrkconvResult RunProgram(const std::vector<std::string>& args, const std::string& scratch_dir);
+
+}  // namespace tarmaxion::testing

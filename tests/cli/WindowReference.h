@@ -1,0 +1,33 @@
+// What the window itself shows and writes for one track, run on the plain headless platform:
+// the reference every trkconv test compares with.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/TrackBuilder.h"
+#include "ui/Image.h"
+#include "ui/Text.h"
+
+namespace tarmaxion::testing {
+
+struct WindowResult {
+  std::vector<Text> lines;          // the info list, Windows-1252
+  Text last_log;                    // the newest line of the log panel
+  std::optional<Image> image;       // the map image, when one was built
+  std::vector<std::uint8_t> saved;  // what "save as 1.05" wrote, when asked to save
+};
+
+// Presses "load" with track as the dialog's answer, then "save as 1.05" with save_to unless
+// save_to is "".
+WindowResult RunWindow(const std::string& track, const std::string& save_to = "");
+
+// A 1.10 track with fields in every listed line, Windows-1252 texts, and objects of every
+// remapped type both inside and outside the area the remap takes.
+TrackBuilder RichTrack();
+
+// The same colours in rows [0, rows) of both images.
+bool SamePixels(const Image& a, const Image& b, int rows);
+
+}  // namespace tarmaxion::testing

@@ -1,0 +1,14 @@
+// Conversions at the edge of the wide-character Windows calls: UTF-8 paths and Windows-1252
+// texts to UTF-16 and back, so file names survive whatever the system's ANSI code page is.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarmaxion::win32 {
+
+std::wstring WideFromUtf8(std::string_view utf8);
+std::string Utf8FromWide(std::wstring_view wide);
+std::wstring WideFromWindows1252(std::string_view text);
+
+}  // namespace tarmaxion::win32
