@@ -78,9 +78,9 @@ class SpanFiller {
   int ScanWhile(const Colour* line, int x, int end) const {
     constexpr int kGroup = 8;
     for (; x + kGroup <= end; x += kGroup) {
-      int same = 0;
-      for (int i = 0; i < kGroup; ++i) same += Matches<kMode>(line[x + i], key_) == kFillable;
-      if (same != kGroup) break;
+      bool differs = false;
+      for (int i = 0; i < kGroup; ++i) differs |= Matches<kMode>(line[x + i], key_) != kFillable;
+      if (differs) break;
     }
     while (x < end && Matches<kMode>(line[x], key_) == kFillable) ++x;
     return x;
