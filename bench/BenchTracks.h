@@ -17,8 +17,8 @@ struct BenchTrack {
 // cycle through every marker kind, and filled-in records.
 BenchTrack TypicalTrack();
 
-// Close to 1,000,000 bytes: a landmap of one-pixel runs, 32,767 objects of which a quarter are
-// filled rectangles (types 17 and 18), the rest every other marker kind.
+// Close to 1,000,000 bytes: a landmap of one-pixel runs, 32,767 objects: every fourth a filled
+// rectangle (types 17 and 18), the others cycling through every marker kind.
 BenchTrack HeavyTrack();
 
 // A negative landmap word count, so no run is decoded, no water and no objects.
