@@ -76,4 +76,12 @@ BenchTrack EmptyMapTrack() {
   return {"empty_map", track.Build()};
 }
 
+BenchTrack GrandstandPileTrack() {
+  TrackBuilder track;
+  track.WorldSize(13);
+  for (int k = 0; k < 32767; ++k) track.Object(17, 512, 512);
+  AddRecords(track);
+  return {"grandstand_pile", track.Build()};
+}
+
 }  // namespace tarmaxion::bench

@@ -1,5 +1,5 @@
-// The three tracks the load benchmarks time, written by the tests' TrackBuilder: a typical one,
-// the heaviest a track file can ask of a load, and one with an empty map.
+// The tracks the load benchmarks time, written by the tests' TrackBuilder: a typical one, a
+// heavy one of the largest size, one with an empty map, and the slowest one known.
 #pragma once
 
 #include <cstdint>
@@ -23,5 +23,9 @@ BenchTrack HeavyTrack();
 
 // A negative landmap word count, so no run is decoded, no water and no objects.
 BenchTrack EmptyMapTrack();
+
+// The slowest valid track known: the most objects a track can hold, all grandstands (type 17)
+// on one spot of a small world, so every one of them flood-fills most of the map again.
+BenchTrack GrandstandPileTrack();
 
 }  // namespace tarmaxion::bench

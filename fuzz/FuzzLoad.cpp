@@ -25,8 +25,9 @@ std::string TrackPath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto path = TrackPath();
+  const std::filesystem::path file(std::u8string(path.begin(), path.end()));
   {
-    std::ofstream out(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+    std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
   tarmaxion::HeadlessPlatform platform;
@@ -35,5 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform.QueueDialogAnswer("/dev/null");
   platform.QueueClick(tarmaxion::kSaveButton);
   tarmaxion::Program(platform).Run();
+  std::filesystem::remove(file);  // a crash keeps its input as the fuzzer's artifact instead
   return 0;
 }

@@ -39,6 +39,14 @@ FileWriteResult WriteAll(const fs::path& path, std::span<const std::uint8_t> byt
   return {true, {}};
 }
 
+// Whether an existing file may be written in place. Opening it to append changes nothing in it.
+FileWriteResult CheckWritable(const fs::path& path) {
+  errno = 0;
+  std::ofstream probe(path, std::ios::binary | std::ios::app);
+  if (!probe) return {false, SystemReason(errno)};
+  return {true, {}};
+}
+
 }  // namespace
 
 FileReadResult ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> destination) {
@@ -96,6 +104,9 @@ FileWriteResult WriteFileReplacing(std::string_view utf8_path,
   if (fs::exists(existing)) {
     // Replace what a link points at, not the link itself.
     if (auto resolved = fs::canonical(target, error); !error) target = std::move(resolved);
+    // Renaming over a file needs only the folder's permission; a file the user may not write
+    // stays as it is, as it would with a write in place.
+    if (auto writable = CheckWritable(target); !writable.ok) return writable;
   }
   const auto temporary = TemporaryBeside(target);
   if (auto written = WriteAll(temporary, bytes); !written.ok) {

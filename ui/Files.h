@@ -31,7 +31,8 @@ struct FileWriteResult {
 };
 
 // Writes bytes to a temporary file beside the target and renames it over the target only
-// when every byte is on disk, so a failed write leaves an existing target as it was.
+// when every byte is on disk, so a failed write leaves an existing target as it was. An
+// existing target that may not be written (a read-only file) is refused, not replaced.
 FileWriteResult WriteFileReplacing(std::string_view utf8_path, std::span<const std::uint8_t> bytes);
 
 }  // namespace tarmaxion

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TempDir.h"
 #include "ui/headless/HeadlessPlatform.h"
 
@@ -33,13 +34,7 @@ class ScriptedProgram : public ::testing::Test {
 
   const std::vector<Text>& Lines() const { return platform_.Control(kInfoList).lines; }
   const Text& Panel() const { return platform_.Control(kLogPanel).text; }
-  // The newest line of the log panel.
-  Text LastLog() const {
-    const Text& panel = Panel();
-    const auto end = panel.size() - 2;
-    const auto start = panel.rfind("\r\n", end - 1);
-    return panel.substr(start + 2, end - start - 2);
-  }
+  Text LastLog() const { return NewestLogLine(Panel()); }
   const Image* Shown() const { return platform_.Control(kMapView).image; }
 
   TempDir dir_;

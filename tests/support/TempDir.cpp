@@ -27,8 +27,15 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
+  // Tests may leave read-only folders behind; their contents can go only once they are writable.
   std::error_code ignored;
   fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  std::error_code walk;
+  for (fs::recursive_directory_iterator it(path_, walk), end; !walk && it != end; it.increment(walk)) {
+    if (it->symlink_status(ignored).type() == fs::file_type::directory) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
   fs::remove_all(path_, ignored);
 }
 
@@ -36,9 +43,15 @@ std::string TempDir::File(const std::string& name) const { return ToUtf8(path_ /
 
 std::string TempDir::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
   const auto path = File(name);
-  std::ofstream out(FromUtf8(path), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  WriteBytes(path, bytes);
   return path;
+}
+
+bool WriteBytes(const std::string& utf8_path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(FromUtf8(utf8_path), std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return static_cast<bool>(out);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& utf8_path) {

@@ -26,5 +26,7 @@ class TempDir {
 };
 
 std::vector<std::uint8_t> ReadBytes(const std::string& utf8_path);
+// Writes bytes as the whole file at utf8_path; false when it cannot be written.
+bool WriteBytes(const std::string& utf8_path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace tarmaxion::testing

@@ -2,18 +2,10 @@
 
 #include <algorithm>
 
+#include "tests/support/LittleEndian.h"
+
 namespace tarmaxion::testing {
 namespace {
-
-void Put16(std::vector<std::uint8_t>& out, std::size_t at, std::uint16_t v) {
-  out[at] = static_cast<std::uint8_t>(v);
-  out[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-  Put16(out, at, static_cast<std::uint16_t>(v));
-  Put16(out, at + 2, static_cast<std::uint16_t>(v >> 16));
-}
 
 void PutText(std::vector<std::uint8_t>& out, std::size_t at, const std::string& text, std::size_t field) {
   std::copy_n(text.begin(), std::min(text.size(), field), out.begin() + static_cast<std::ptrdiff_t>(at));

@@ -9,83 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/BmpBuilder.h"
+#include "tests/support/LittleEndian.h"
+
 namespace tarmaxion {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// Offsets of the header fields the tests change.
-constexpr std::size_t kPixelOffsetField = 10;
-constexpr std::size_t kFileSizeField = 2;
-constexpr std::size_t kInfoSizeField = 14;
-constexpr std::size_t kWidthField = 18;
-constexpr std::size_t kHeightField = 22;
-constexpr std::size_t kBitCountField = 28;
-constexpr std::size_t kCompressionField = 30;
-constexpr std::size_t kImageSizeField = 34;
-constexpr std::size_t kColoursUsedField = 46;
-
-void Put16(Bytes& bytes, std::size_t at, std::uint32_t value) {
-  bytes[at] = static_cast<std::uint8_t>(value);
-  bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void Put32(Bytes& bytes, std::size_t at, std::uint32_t value) {
-  Put16(bytes, at, value);
-  Put16(bytes, at + 2, value >> 16);
-}
-
-struct BmpLayout {
-  int width = 0;
-  int height = 0;                     // negative: top row stored first
-  std::vector<std::uint8_t> indices;  // row by row from the visual top, width a row
-  std::vector<Colour> palette;
-  std::optional<std::uint32_t> colours_used;  // the field as written; unset: the palette's size
-  std::uint32_t info_size = 40;
-  std::size_t gap = 0;         // bytes between palette and pixels
-  std::uint8_t filler = 0xEE;  // row padding, gap and extra info header bytes
-};
-
-// Writes an 8-bit bitmap the way a BMP file lays it out, with consistent size fields.
-Bytes MakeBmp(const BmpLayout& layout) {
-  const std::size_t rows =
-      static_cast<std::size_t>(layout.height < 0 ? -layout.height : layout.height);
-  const std::size_t width = static_cast<std::size_t>(layout.width);
-  const std::size_t stride = (width + 3) & ~std::size_t{3};
-  const std::size_t palette_at = 14 + layout.info_size;
-  const std::size_t pixels_at = palette_at + 4 * layout.palette.size() + layout.gap;
-  Bytes bytes(pixels_at + stride * rows, layout.filler);
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  Put32(bytes, kFileSizeField, static_cast<std::uint32_t>(bytes.size()));
-  Put32(bytes, 6, 0);
-  Put32(bytes, kPixelOffsetField, static_cast<std::uint32_t>(pixels_at));
-  Put32(bytes, kInfoSizeField, layout.info_size);
-  Put32(bytes, kWidthField, static_cast<std::uint32_t>(layout.width));
-  Put32(bytes, kHeightField, static_cast<std::uint32_t>(layout.height));
-  Put16(bytes, 26, 1);
-  Put16(bytes, kBitCountField, 8);
-  Put32(bytes, kCompressionField, 0);
-  Put32(bytes, kImageSizeField, static_cast<std::uint32_t>(stride * rows));
-  for (std::size_t at = 38; at < 54; ++at) bytes[at] = 0;
-  Put32(bytes, kColoursUsedField,
-        layout.colours_used.value_or(static_cast<std::uint32_t>(layout.palette.size())));
-  for (std::size_t entry = 0; entry < layout.palette.size(); ++entry) {
-    const Colour c = layout.palette[entry];
-    const std::size_t at = palette_at + 4 * entry;
-    bytes[at] = BlueOf(c);
-    bytes[at + 1] = GreenOf(c);
-    bytes[at + 2] = RedOf(c);
-    bytes[at + 3] = 0x5A;  // reserved, must not leak into the colour
-  }
-  for (std::size_t y = 0; y < rows; ++y) {
-    const std::size_t stored = layout.height > 0 ? rows - 1 - y : y;
-    for (std::size_t x = 0; x < width; ++x) {
-      bytes[pixels_at + stored * stride + x] = layout.indices[y * width + x];
-    }
-  }
-  return bytes;
-}
+using testing::BmpLayout;
+using testing::MakeBmp;
+using testing::Put16;
+using testing::Put32;
 
 constexpr Colour kRed = Rgb(250, 10, 20);
 constexpr Colour kGreen = Rgb(5, 240, 30);
@@ -163,7 +97,7 @@ TEST(BmpTest, ReadsPaletteColoursInEveryLayout) {
 TEST(BmpTest, TakesAColourCountOfZeroAsAFullPalette) {
   BmpLayout layout = SmallMap();
   Bytes bytes = MakeBmp(layout);
-  Put32(bytes, kColoursUsedField, 0);
+  Put32(bytes, testing::kBmpColoursUsedField, 0);
   // With 256 entries expected, the three real ones plus the pixels are too short.
   EXPECT_FALSE(ImageFromBmp(bytes).has_value());
 }
@@ -172,8 +106,8 @@ TEST(BmpTest, IgnoresTheSizeFieldsThatOnlyRepeatWhatTheHeaderSays) {
   const BmpLayout layout = SmallMap();
   for (const std::uint32_t wrong : {0u, 1u, 0xFFFFFFFFu}) {
     Bytes bytes = MakeBmp(layout);
-    Put32(bytes, kFileSizeField, wrong);
-    Put32(bytes, kImageSizeField, wrong);
+    Put32(bytes, testing::kBmpFileSizeField, wrong);
+    Put32(bytes, testing::kBmpImageSizeField, wrong);
     ExpectPixels(ImageFromBmp(bytes), layout, "size fields " + std::to_string(wrong));
   }
 }
@@ -221,28 +155,28 @@ TEST(BmpTest, RefusesHeadersItCannotReadOrThatPointOutsideTheBytes) {
   const std::vector<Case> cases = {
       {"magic", 0, 2, 'B' | 'A' << 8},
       {"magic order", 0, 2, 'M' | 'B' << 8},
-      {"info header too small", kInfoSizeField, 4, 39},
-      {"info header past the end", kInfoSizeField, 4, u32(valid.size())},
-      {"info header wrapping", kInfoSizeField, 4, 0xFFFFFFFF},
-      {"zero width", kWidthField, 4, 0},
-      {"negative width", kWidthField, 4, u32(-5)},
-      {"absurd width", kWidthField, 4, 16385},
-      {"smallest width", kWidthField, 4, u32(INT_MIN)},
-      {"zero height", kHeightField, 4, 0},
-      {"absurd height", kHeightField, 4, 16385},
-      {"absurd top-down height", kHeightField, 4, u32(-16385)},
-      {"smallest height", kHeightField, 4, u32(INT_MIN)},
-      {"more rows than bytes", kHeightField, 4, 4},
-      {"wider rows than bytes", kWidthField, 4, 9},
-      {"24 bits", kBitCountField, 2, 24},
-      {"4 bits", kBitCountField, 2, 4},
-      {"run-length coded", kCompressionField, 4, 1},
-      {"bit fields", kCompressionField, 4, 3},
-      {"palette too long", kColoursUsedField, 4, 257},
-      {"palette count wrapping", kColoursUsedField, 4, 0xFFFFFFFF},
-      {"pixels past the end", kPixelOffsetField, 4, u32(valid.size())},
-      {"last row's padding past the end", kPixelOffsetField, 4, u32(pixels_at + 1)},
-      {"pixel offset wrapping", kPixelOffsetField, 4, 0xFFFFFFFF},
+      {"info header too small", testing::kBmpInfoSizeField, 4, 39},
+      {"info header past the end", testing::kBmpInfoSizeField, 4, u32(valid.size())},
+      {"info header wrapping", testing::kBmpInfoSizeField, 4, 0xFFFFFFFF},
+      {"zero width", testing::kBmpWidthField, 4, 0},
+      {"negative width", testing::kBmpWidthField, 4, u32(-5)},
+      {"absurd width", testing::kBmpWidthField, 4, 16385},
+      {"smallest width", testing::kBmpWidthField, 4, u32(INT_MIN)},
+      {"zero height", testing::kBmpHeightField, 4, 0},
+      {"absurd height", testing::kBmpHeightField, 4, 16385},
+      {"absurd top-down height", testing::kBmpHeightField, 4, u32(-16385)},
+      {"smallest height", testing::kBmpHeightField, 4, u32(INT_MIN)},
+      {"more rows than bytes", testing::kBmpHeightField, 4, 4},
+      {"wider rows than bytes", testing::kBmpWidthField, 4, 9},
+      {"24 bits", testing::kBmpBitCountField, 2, 24},
+      {"4 bits", testing::kBmpBitCountField, 2, 4},
+      {"run-length coded", testing::kBmpCompressionField, 4, 1},
+      {"bit fields", testing::kBmpCompressionField, 4, 3},
+      {"palette too long", testing::kBmpColoursUsedField, 4, 257},
+      {"palette count wrapping", testing::kBmpColoursUsedField, 4, 0xFFFFFFFF},
+      {"pixels past the end", testing::kBmpPixelOffsetField, 4, u32(valid.size())},
+      {"last row's padding past the end", testing::kBmpPixelOffsetField, 4, u32(pixels_at + 1)},
+      {"pixel offset wrapping", testing::kBmpPixelOffsetField, 4, 0xFFFFFFFF},
   };
   for (const auto& c : cases) {
     Bytes bytes = valid;
