@@ -1,115 +1,82 @@
-// The whole load of a busy track (a full landmap of short runs, water everywhere, 2,000 objects
-// of every marker kind) through the program, its preview steps alone, and a plain copy of the
-// same bytes for scale. Times are per load.
+// The whole load pipeline on the benchmark tracks (typical, heavy, empty map, and the slowest
+// known, a pile of grandstands), on the headless platform, each timed against the floor of a
+// load (see FloorTiming.h).
+//
+//   ListAndPreview/<track>  ListTrack and BuildPreview on the bytes ReadTrack left in the buffer
+//   Load/<track>            the "load" click: ReadTrack from the file, ListTrack, BuildPreview
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <cstring>
-#include <vector>
-
 #include "app/Program.h"
-#include "preview/MapBuild.h"
-#include "preview/ObjectMarkers.h"
-#include "preview/WaterOverlay.h"
+#include "bench/BenchTracks.h"
+#include "bench/FloorTiming.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TrackBuilder.h"
-#include "track/TrackLayout.h"
 #include "ui/headless/HeadlessPlatform.h"
 
 namespace tarmaxion {
 namespace {
 
-using testing::TrackBuilder;
-
-std::vector<std::uint8_t> BusyTrack() {
-  TrackBuilder track;
-  std::vector<std::uint16_t> runs;
-  for (std::size_t i = 0; i < kMapAreaPixels / 16; ++i) {
-    runs.push_back(static_cast<std::uint16_t>(16 << 4 | i % 16));
+// One program on the headless platform, started up, with the track written to a file that
+// every dialog answer picks.
+class LoadBench {
+ public:
+  explicit LoadBench(const bench::BenchTrack& track)
+      : path_(dir_.Write(track.name + ".trk", track.bytes)), program_(platform_) {
+    program_.StartUp();
   }
-  track.Landmap(runs).Heights(0).WaterLevel(255).WorldSize(100);
-  constexpr std::array<std::int8_t, 17> kKinds = {10, 9,  17, 18, 1,  2,  3,  23, 25,
-                                                  26, 27, 28, 29, 30, 31, 32, 33};
-  for (int k = 0; k < 2000; ++k) {
-    const auto x = static_cast<std::int16_t>(2 + k * 7919 % 1020);
-    const auto y = static_cast<std::int16_t>(2 + k * 104729 % 1020);
-    track.Object(kKinds[static_cast<std::size_t>(k) % kKinds.size()], x, y,
-                 static_cast<std::uint8_t>(k % 256));
+
+  void Read() {
+    platform_.QueueDialogAnswer(path_);
+    program_.ReadTrack();
   }
-  track.Record(1, "Bob", 4567).CarName(1, "Rocket");
-  return track.Build();
-}
-
-void SetBytes(benchmark::State& state, std::size_t bytes) {
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-}
-
-// The slowest valid track known: the most objects a track can hold, all grandstands on one
-// spot of a small world, so every one of them flood-fills most of the map again.
-std::vector<std::uint8_t> GrandstandPileTrack() {
-  TrackBuilder track;
-  track.WorldSize(13);
-  for (int k = 0; k < 32767; ++k) track.Object(17, 512, 512);
-  return track.Record(1, "Bob", 4567).Build();
-}
-
-// Read, list and preview, as a click on "load" with a dialog answer runs them.
-void TimeLoads(benchmark::State& state, const std::vector<std::uint8_t>& bytes) {
-  const testing::TempDir dir;
-  const auto path = dir.Write("track.trk", bytes);
-  HeadlessPlatform platform;
-  Program program(platform);
-  program.StartUp();
-  for (auto _ : state) {
-    platform.QueueDialogAnswer(path);
-    program.Dispatch({EventKind::kControl, kLoadButton});
+  void ListAndPreview() {
+    program_.ListTrack();
+    if (!program_.State().version_error) program_.BuildPreview();
   }
-  if (program.State().version_error) state.SkipWithError("the track was not accepted");
-  SetBytes(state, bytes.size());
-}
-
-void LoadThroughProgram(benchmark::State& state) { TimeLoads(state, BusyTrack()); }
-BENCHMARK(LoadThroughProgram)->Unit(benchmark::kMillisecond);
-
-void LoadGrandstandPile(benchmark::State& state) { TimeLoads(state, GrandstandPileTrack()); }
-BENCHMARK(LoadGrandstandPile)->Unit(benchmark::kSecond)->Iterations(1);
-
-// The map build, water overlay and object markers on the parsed track; each load starts from a
-// fresh copy, since the markers rewrite object types.
-void PreviewSteps(benchmark::State& state) {
-  const auto original = BusyTrack();
-  const ByteReader reader(original);
-  const auto layout = LocateRegions(reader).layout;
-  const TrackInfo info = ReadTrackInfo(reader, TrackVersion::k110, *layout);
-  std::vector<std::uint8_t> file(original.size());
-  std::vector<std::uint8_t> bitmap(kMapBitmapSize);
-  HeadlessPlatform glyphs;
-  glyphs.LoadFont(kCaptionFont, "Lucida Console", 12);
-  Graphics graphics(glyphs);
-  for (auto _ : state) {
-    std::memcpy(file.data(), original.data(), original.size());
-    const ByteReader track(file);
-    BuildMap(track, MapBitmap(bitmap.data(), kMapBitmapSize), info, kLandmapColours, "busy.trk",
-             graphics, kMapImage, kCaptionFont);
-    DrawWater(track, info, graphics, kMapImage);
-    DrawObjects(file, info, kObjectColours, graphics, kMapImage);
-    benchmark::DoNotOptimize(graphics.ImageAt(kMapImage));
+  void Load() {
+    platform_.QueueDialogAnswer(path_);
+    program_.Dispatch({EventKind::kControl, kLoadButton});
   }
-  SetBytes(state, original.size());
-}
-BENCHMARK(PreviewSteps)->Unit(benchmark::kMillisecond);
-
-// For scale: copying the same bytes into the track buffer and nothing else.
-void CopyTrackBytes(benchmark::State& state) {
-  const auto original = BusyTrack();
-  std::vector<std::uint8_t> buffer(kTrackBufferSize);
-  for (auto _ : state) {
-    std::memcpy(buffer.data(), original.data(), original.size());
-    benchmark::ClobberMemory();
+  bool Drew() const {
+    return !program_.State().version_error && program_.Drawing().ImageExists(kMapImage);
   }
-  SetBytes(state, original.size());
+
+ private:
+  testing::TempDir dir_;
+  std::string path_;
+  HeadlessPlatform platform_;
+  Program program_;
+};
+
+void ListAndPreview(benchmark::State& state, const bench::BenchTrack& track) {
+  LoadBench load(track);
+  // Every pass reads the file again first: the markers rewrite object types in the buffer,
+  // so a load on the bytes the previous one left would draw a different picture.
+  bench::TimeAgainstFloor(state, track.bytes, [&] { load.Read(); }, [&] { load.ListAndPreview(); });
+  if (!load.Drew()) state.SkipWithError("no map was drawn");
 }
-BENCHMARK(CopyTrackBytes)->Unit(benchmark::kMicrosecond);
+
+void Load(benchmark::State& state, const bench::BenchTrack& track) {
+  LoadBench load(track);
+  bench::TimeAgainstFloor(state, track.bytes, [] {}, [&] { load.Load(); });
+  if (!load.Drew()) state.SkipWithError("no map was drawn");
+}
+
+const bench::BenchTrack kTypical = bench::TypicalTrack();
+const bench::BenchTrack kHeavy = bench::HeavyTrack();
+const bench::BenchTrack kEmptyMap = bench::EmptyMapTrack();
+const bench::BenchTrack kGrandstandPile = bench::GrandstandPileTrack();
+
+BENCHMARK_CAPTURE(ListAndPreview, typical, kTypical)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ListAndPreview, heavy, kHeavy)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ListAndPreview, empty_map, kEmptyMap)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Load, typical, kTypical)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Load, heavy, kHeavy)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Load, empty_map, kEmptyMap)->UseManualTime()->Unit(benchmark::kMicrosecond);
+// Seconds a load: one is enough to see it.
+BENCHMARK_CAPTURE(Load, grandstand_pile, kGrandstandPile)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 }  // namespace tarmaxion

@@ -14,12 +14,26 @@ constexpr int kBottomCellTop = 503;
 void DrawWater(const ByteReader& track, const TrackInfo& info, Graphics& graphics, int image_slot) {
   const std::int64_t heightmap = info.layout.heightmap;
   graphics.BeginDrawing(image_slot);
+  // Neighbouring water cells of one row are painted as one box: the same pixels in the same
+  // colour, with one clip and one fill per row of pixels instead of one per cell.
+  int run_start = 0;
+  int run_length = 0;
+  const auto paint_run = [&] {
+    if (run_length == 0) return;
+    const int column = kCellSize * (run_start % kCellsPerRow);
+    const int row = kBottomCellTop - kCellSize * (run_start / kCellsPerRow);
+    graphics.FillBox(column, row, kCellSize * run_length, kCellSize, kWaterColour);
+    run_length = 0;
+  };
   for (int k = 0; k < trk::kHeightmapSize && track.Covers(heightmap + k, 1); ++k) {
-    if (track.U8(heightmap + k) >= info.water_level) continue;
-    const int column = kCellSize * (k % kCellsPerRow);
-    const int row = kBottomCellTop - kCellSize * (k / kCellsPerRow);
-    graphics.FillBox(column, row, kCellSize, kCellSize, kWaterColour);
+    if (k % kCellsPerRow == 0) paint_run();
+    if (track.U8(heightmap + k) >= info.water_level) {
+      paint_run();
+    } else if (run_length++ == 0) {
+      run_start = k;
+    }
   }
+  paint_run();
   graphics.EndDrawing();
 }
 

@@ -1,7 +1,9 @@
 #include "ui/Bmp.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace tarmaxion {
 namespace {
@@ -36,9 +38,17 @@ bool Inside(std::uint64_t offset, std::uint64_t length, std::uint64_t size) {
   return offset <= size && length <= size - offset;
 }
 
-}  // namespace
+// What the headers say, once checked against the bytes.
+struct BmpLayout {
+  int width = 0;
+  int height = 0;
+  bool bottom_up = false;
+  std::uint64_t pixel_offset = 0;
+  std::uint64_t stride = 0;
+  std::array<Colour, kMaxPaletteEntries> palette{};
+};
 
-std::optional<Image> ImageFromBmp(std::span<const std::uint8_t> bytes) {
+std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> bytes) {
   const std::uint64_t size = bytes.size();
   if (!Inside(0, kFileHeaderSize + kInfoHeaderSize, size)) return std::nullopt;
   if (bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
@@ -66,22 +76,68 @@ std::optional<Image> ImageFromBmp(std::span<const std::uint8_t> bytes) {
     return std::nullopt;
   }
 
+  BmpLayout layout;
+  layout.width = static_cast<int>(width);
+  layout.height = static_cast<int>(height);
+  layout.bottom_up = bottom_up;
+  layout.pixel_offset = pixel_offset;
+  layout.stride = stride;
   // Indices past the palette's entries give black.
-  std::array<Colour, kMaxPaletteEntries> palette{};
   for (std::uint32_t entry = 0; entry < palette_entries; ++entry) {
     const auto at = static_cast<std::size_t>(palette_offset + entry * kPaletteEntrySize);
-    palette[entry] = Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
+    layout.palette[entry] = Rgb(bytes[at + 2], bytes[at + 1], bytes[at]);
   }
+  return layout;
+}
 
-  Image image(static_cast<int>(width), static_cast<int>(height));
-  for (int y = 0; y < image.Height(); ++y) {
-    const std::uint64_t stored_row =
-        bottom_up ? static_cast<std::uint64_t>(height - 1 - y) : static_cast<std::uint64_t>(y);
-    const std::uint8_t* const source =
-        bytes.data() + static_cast<std::size_t>(pixel_offset + stored_row * stride);
-    Colour* const target = image.Row(y);
-    for (int x = 0; x < image.Width(); ++x) target[x] = palette[source[x]];
+// One row of width indices into colours. Maps are mostly long runs of one index, so a row of
+// one index, and eight equal indices, are written as one colour without a lookup per pixel.
+void ConvertRow(const std::uint8_t* source, Colour* target, int width,
+                const std::array<Colour, kMaxPaletteEntries>& palette) {
+  // Every index equals its right neighbour exactly when the row holds one index.
+  if (std::memcmp(source, source + 1, static_cast<std::size_t>(width - 1)) == 0) {
+    std::fill(target, target + width, palette[source[0]]);
+    return;
   }
+  constexpr int kGroup = 8;
+  constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+  int x = 0;
+  for (; x + kGroup <= width; x += kGroup) {
+    std::uint64_t group = 0;
+    std::memcpy(&group, source + x, sizeof group);
+    if (group == (group & 0xFF) * kEveryByte) {
+      std::fill(target + x, target + x + kGroup, palette[source[x]]);
+    } else {
+      for (int i = x; i < x + kGroup; ++i) target[i] = palette[source[i]];
+    }
+  }
+  for (; x < width; ++x) target[x] = palette[source[x]];
+}
+
+}  // namespace
+
+bool ImageFromBmp(std::span<const std::uint8_t> bytes, std::optional<Image>& image) {
+  const auto layout = ReadLayout(bytes);
+  if (!layout) {
+    image.reset();
+    return false;
+  }
+  if (!image || image->Width() != layout->width || image->Height() != layout->height) {
+    image.emplace(layout->width, layout->height);
+  }
+  for (int y = 0; y < layout->height; ++y) {
+    const auto stored_row = static_cast<std::uint64_t>(layout->bottom_up ? layout->height - 1 - y : y);
+    // The layout check keeps every stored row inside bytes.
+    const std::uint8_t* const source =
+        bytes.data() + static_cast<std::size_t>(layout->pixel_offset + stored_row * layout->stride);
+    ConvertRow(source, image->Row(y), layout->width, layout->palette);
+  }
+  return true;
+}
+
+std::optional<Image> ImageFromBmp(std::span<const std::uint8_t> bytes) {
+  std::optional<Image> image;
+  ImageFromBmp(bytes, image);
   return image;
 }
 

@@ -17,4 +17,9 @@ namespace tarmaxion {
 // 16384 pixels.
 std::optional<Image> ImageFromBmp(std::span<const std::uint8_t> bytes);
 
+// The same picture in image, whose pixels are reused when it already has the bitmap's size, so
+// that making the same-sized picture again allocates nothing. On failure image is left empty.
+// True on success.
+bool ImageFromBmp(std::span<const std::uint8_t> bytes, std::optional<Image>& image);
+
 }  // namespace tarmaxion

@@ -13,9 +13,9 @@ std::optional<Image>* Graphics::Slot(int slot) {
 bool Graphics::CreateImageFromBmp(int slot, std::span<const std::uint8_t> bmp) {
   auto* place = Slot(slot);
   if (place == nullptr) return false;
+  // A new image ends any pass on the old one, even where it takes over the old one's pixels.
   if (place->has_value() && target_ == &**place) target_ = nullptr;
-  *place = ImageFromBmp(bmp);
-  return place->has_value();
+  return ImageFromBmp(bmp, *place);
 }
 
 bool Graphics::ImageExists(int slot) const { return ImageAt(slot) != nullptr; }

@@ -23,7 +23,8 @@ class Graphics {
 
   explicit Graphics(const GlyphSource& glyphs) : glyphs_(glyphs) {}
 
-  // Replaces the image in slot; on failure the slot is left empty. True on success.
+  // Replaces the image in slot (in its storage, when the size stays); on failure the slot is
+  // left empty. True on success.
   bool CreateImageFromBmp(int slot, std::span<const std::uint8_t> bmp);
   bool ImageExists(int slot) const;
   // The image in slot, or nullptr.

@@ -120,24 +120,34 @@ void DrawLineWithoutEnd(Image& image, int x1, int y1, int x2, int y2, Colour col
   // Pixels 0 .. major - 1, narrowed to those inside the image. Along the major axis pixel i
   // sits at offset i, along the minor axis at offset MinorOffset(i), which never decreases, so
   // the pixels inside form one run [first, last].
-  const OffsetRange along_major = OffsetsInside(major_axis);
-  std::int64_t first = std::max<std::int64_t>(0, along_major.first);
-  std::int64_t last = std::min(major - 1, along_major.last);
-  if (first > last) return;
-  const OffsetRange along_minor = OffsetsInside(minor_axis);
-  first = steps.FirstReaching(along_minor.first, first, last);
-  last = steps.FirstReaching(along_minor.last + 1, first, last) - 1;
-  if (first > last) return;
+  // A line with both ends inside the image lies wholly inside it, which is the common case and
+  // needs none of the searching: the walk starts on pixel 0, the start point, with the error
+  // term 2 minor - major.
+  std::int64_t first = 0;
+  std::int64_t last = major - 1;
+  std::int64_t first_minor_offset = 0;
+  std::int64_t error = 2 * minor - major;
+  if (!image.Contains(x1, y1) || !image.Contains(x2, y2)) {
+    const OffsetRange along_major = OffsetsInside(major_axis);
+    first = std::max<std::int64_t>(0, along_major.first);
+    last = std::min(major - 1, along_major.last);
+    if (first > last) return;
+    const OffsetRange along_minor = OffsetsInside(minor_axis);
+    first = steps.FirstReaching(along_minor.first, first, last);
+    last = steps.FirstReaching(along_minor.last + 1, first, last) - 1;
+    if (first > last) return;
+    first_minor_offset = steps.MinorOffset(first);
+    error = steps.ErrorAt(first);
+  }
 
   // From here on every pixel of the walk lies inside the image, so it writes without checks.
   const std::int64_t pitch = static_cast<std::int64_t>(image.Pitch());
   const std::int64_t major_stride = x_major ? step_x : step_y * pitch;
   const std::int64_t minor_stride = x_major ? step_y * pitch : step_x;
-  const std::int64_t start_x = x1 + step_x * (x_major ? first : steps.MinorOffset(first));
-  const std::int64_t start_y = y1 + step_y * (x_major ? steps.MinorOffset(first) : first);
+  const std::int64_t start_x = x1 + step_x * (x_major ? first : first_minor_offset);
+  const std::int64_t start_y = y1 + step_y * (x_major ? first_minor_offset : first);
   Colour* const pixels = image.Pixels().data();
   std::int64_t at = start_y * pitch + start_x;
-  std::int64_t error = steps.ErrorAt(first);
   const std::int64_t error_straight = 2 * minor;
   const std::int64_t error_diagonal = 2 * minor - 2 * major;
   for (std::int64_t count = last - first + 1; count > 0; --count) {

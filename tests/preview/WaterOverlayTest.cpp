@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "tests/preview/PreviewCanvas.h"
 
 namespace tarmaxion {
@@ -55,6 +58,30 @@ TEST_F(WaterOverlayTest, OnlyHeightsStrictlyBelowTheLevelAreWater) {
   EXPECT_TRUE(WaterSquare(16, 503));
   EXPECT_FALSE(WaterSquare(24, 503));
   EXPECT_EQ(Count(kWaterColour), 2 * 64);
+}
+
+// Neighbouring water cells are painted together; scattered heights make runs of every length
+// that start and end anywhere, also at the ends of the heightmap's rows.
+TEST_F(WaterOverlayTest, EveryCellIsWaterExactlyWhenBelowTheLevel) {
+  std::mt19937 random(77);
+  for (int round = 0; round < 4; ++round) {
+    TrackBuilder track;
+    track.WaterLevel(128);
+    std::vector<bool> under(4096);
+    long water_pixels = 0;
+    for (int k = 0; k < 4096; ++k) {
+      const auto height = static_cast<std::uint8_t>(random() % 256);
+      track.Height(k, height);
+      under[static_cast<std::size_t>(k)] = height < 128;
+      if (height < 128) water_pixels += k / 64 == 63 ? 7 * 8 : 8 * 8;  // the top row is clipped
+    }
+    Draw(track);
+    for (int k = 0; k < 4096; ++k) {
+      ASSERT_EQ(WaterSquare(8 * (k % 64), 503 - 8 * (k / 64)), under[static_cast<std::size_t>(k)])
+          << "round " << round << ", cell " << k;
+    }
+    EXPECT_EQ(Count(kWaterColour), water_pixels) << "round " << round;
+  }
 }
 
 TEST_F(WaterOverlayTest, HeightsAndLevelCompareUnsigned) {

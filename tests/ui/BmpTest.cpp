@@ -185,5 +185,48 @@ TEST(BmpTest, RefusesHeadersItCannotReadOrThatPointOutsideTheBytes) {
   }
 }
 
+// 37 wide: whole rows of one index, groups of eight equal indices on and off the group grid,
+// runs that end inside a group, the last partial group, and an index past the palette.
+BmpLayout RunsMap() {
+  BmpLayout layout;
+  layout.width = 37;
+  layout.height = 5;
+  layout.palette = {kRed, kGreen, kBlue};
+  const auto row = [&](auto index_at) {
+    for (int x = 0; x < layout.width; ++x) layout.indices.push_back(index_at(x));
+  };
+  row([](int) { return std::uint8_t{2}; });
+  row([](int x) { return static_cast<std::uint8_t>(x / 8 % 3); });
+  row([](int x) { return static_cast<std::uint8_t>((x + 3) / 8 % 2); });
+  row([](int x) { return static_cast<std::uint8_t>(x == 36 ? 1 : 0); });
+  row([](int x) { return static_cast<std::uint8_t>(x % 3 == 0 ? 200 : x % 2); });
+  return layout;
+}
+
+TEST(BmpTest, ConvertsRunsAndMixedIndicesAlike) {
+  const BmpLayout layout = RunsMap();
+  ExpectPixels(ImageFromBmp(MakeBmp(layout)), layout, "runs");
+}
+
+// The map is made twice per load: the second time the image keeps its storage when the size
+// stays, and is remade when it does not; a bitmap that cannot be read leaves no image.
+TEST(BmpTest, RemakesAnImageInItsOwnStorageWhenTheSizeStays) {
+  const BmpLayout layout = RunsMap();
+  std::optional<Image> image(std::in_place, layout.width, layout.height, kGreen);
+  const Colour* const storage = image->Pixels().data();
+  ASSERT_TRUE(ImageFromBmp(MakeBmp(layout), image));
+  EXPECT_EQ(image->Pixels().data(), storage);
+  ExpectPixels(image, layout, "same size");
+
+  const BmpLayout small = SmallMap();
+  ASSERT_TRUE(ImageFromBmp(MakeBmp(small), image));
+  ExpectPixels(image, small, "other size");
+
+  Bytes broken = MakeBmp(layout);
+  broken[0] = 'X';
+  EXPECT_FALSE(ImageFromBmp(broken, image));
+  EXPECT_FALSE(image.has_value());
+}
+
 }  // namespace
 }  // namespace tarmaxion

@@ -5,18 +5,21 @@
 
 namespace tarmaxion {
 
-// Converted per paint rather than wrapped: the image's pixel layout depends on byte order,
-// and the copy of 512 x 560 pixels is cheap next to the paint itself.
-QImage ToQImage(const Image& image) {
-  QImage frame(image.Width(), image.Height(), QImage::Format_RGB32);
+// Converted per paint rather than wrapped: Qt takes the top byte of a byte-ordered RGBX image
+// as alpha where the window has one, and the image keeps that byte 0. The frame keeps its
+// memory from paint to paint; the width is read once, since the pixel stores could alias it.
+void CopyToQImage(const Image& image, QImage& frame) {
+  if (frame.width() != image.Width() || frame.height() != image.Height()) {
+    frame = QImage(image.Width(), image.Height(), QImage::Format_RGB32);
+  }
+  const int width = image.Width();
   for (int y = 0; y < image.Height(); ++y) {
-    const Colour* source = image.Row(y);
-    auto* target = reinterpret_cast<QRgb*>(frame.scanLine(y));
-    for (int x = 0; x < image.Width(); ++x) {
+    const Colour* const source = image.Row(y);
+    auto* const target = reinterpret_cast<QRgb*>(frame.scanLine(y));
+    for (int x = 0; x < width; ++x) {
       target[x] = qRgb(RedOf(source[x]), GreenOf(source[x]), BlueOf(source[x]));
     }
   }
-  return frame;
 }
 
 ImageView::ImageView(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
@@ -30,7 +33,8 @@ void ImageView::Show(const Image* image) {
 void ImageView::paintEvent(QPaintEvent*) {
   if (image_ == nullptr) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, ToQImage(*image_));
+  CopyToQImage(*image_, frame_);
+  painter.drawImage(0, 0, frame_);
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) {

@@ -8,8 +8,9 @@
 
 namespace tarmaxion {
 
-// The image's 0x00BBGGRR colours as an opaque QImage of the same size.
-QImage ToQImage(const Image& image);
+// The image's 0x00BBGGRR colours into frame as an opaque QImage of the same size, in frame's
+// own memory when it already has that size.
+void CopyToQImage(const Image& image, QImage& frame);
 
 class ImageView : public QWidget {
   Q_OBJECT
@@ -30,6 +31,7 @@ class ImageView : public QWidget {
 
  private:
   const Image* image_ = nullptr;
+  QImage frame_;  // what the last paint showed, kept for its memory
 };
 
 }  // namespace tarmaxion
