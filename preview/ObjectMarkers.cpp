@@ -88,15 +88,42 @@ void DrawRectangles(const ObjectTable& table, Graphics& graphics, MarkerSize siz
   });
 }
 
+// Whether a fill from (column, row) is sure to change nothing. While this pass runs, the image
+// only gains grey outline pixels and fill-coloured regions, so the region around a pixel can
+// only shrink. A start pixel in the fill colour, when no pixel had that colour before the pass,
+// lies in a region an earlier fill of this pass painted whole; the region it has now is part of
+// that one and already painted. Tracks that pile thousands of rectangles on one spot would
+// otherwise repaint most of the map for each of them.
+class RepeatedFillCheck {
+ public:
+  RepeatedFillCheck(const Image* image, Colour fill)
+      : image_(image),
+        fill_(fill),
+        fill_is_new_(image != nullptr && fill != kOutlineGrey &&
+                     std::find(image->Pixels().begin(), image->Pixels().end(), fill) ==
+                         image->Pixels().end()) {}
+
+  bool CannotChange(int column, int row) const {
+    return fill_is_new_ && image_->Contains(column, row) && image_->At(column, row) == fill_;
+  }
+
+ private:
+  const Image* image_;
+  Colour fill_;
+  bool fill_is_new_;
+};
+
 // Types 17 and 18: grey outlines, each filled from its centre up to any grey outline.
-void DrawFilledRectangles(const ObjectTable& table, Graphics& graphics, std::uint8_t world_size,
-                          Colour fill) {
+void DrawFilledRectangles(const ObjectTable& table, Graphics& graphics, const Image* image,
+                          std::uint8_t world_size, Colour fill) {
   const auto grey_for_17_and_18 = [](std::int8_t type) -> std::optional<Colour> {
     if (type == 17 || type == 18) return kOutlineGrey;
     return std::nullopt;
   };
+  const RepeatedFillCheck repeated(image, fill);
   DrawRectangles(table, graphics, SizeFor(6200, 15900, world_size), grey_for_17_and_18,
                  [&](const MapObject& object) {
+                   if (repeated.CannotChange(object.column, object.row)) return;
                    graphics.FloodFill(object.column, object.row, kOutlineGrey, fill);
                  });
 }
@@ -136,7 +163,8 @@ void DrawObjects(std::span<std::uint8_t> track_file, const TrackInfo& info,
 
   // The rectangle sizes divide by the world size; a world size of 0 gives no rectangles.
   if (info.world_size != 0) {
-    DrawFilledRectangles(table, graphics, info.world_size, colours[1]);
+    DrawFilledRectangles(table, graphics, graphics.ImageAt(image_slot), info.world_size,
+                         colours[1]);
     DrawOutlinedRectangles(table, graphics, info.world_size, colours);
   }
 

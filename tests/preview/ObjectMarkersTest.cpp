@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
+#include "preview/MarkerRectangle.h"
 #include "preview/TypeRemap.h"
 #include "tests/preview/PreviewCanvas.h"
 
@@ -221,6 +224,67 @@ TEST_F(ObjectMarkersTest, TheRemapAloneTakesTheEntriesPassFiveWouldDraw) {
       const int expected = c.remapped && written ? *written : type;
       EXPECT_EQ(parsed.bytes[track.ObjectTypeOffset(k++)], expected) << type << " at " << c.x << ", " << c.y;
     }
+  }
+}
+
+}  // namespace
+}  // namespace tarmaxion
+
+namespace tarmaxion {
+namespace {
+
+// Piles of filled rectangles skip fills that cannot change anything; the picture must be the
+// one that drawing every outline and every fill in order gives, over any ground, including
+// ground that already has the fill colour.
+TEST_F(ObjectMarkersTest, PiledFilledRectanglesLookAsIfEveryFillRan) {
+  std::mt19937 random(17);
+  const auto number = [&random](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+  for (int round = 0; round < 40; ++round) {
+    TrackBuilder builder;
+    const auto world_size = static_cast<std::uint8_t>(40 + number(120));
+    builder.WorldSize(world_size);
+    const int centre_x = number(1000), centre_y = number(1000);
+    for (int k = 0; k < 60; ++k) {
+      builder.Object(static_cast<std::int8_t>(17 + number(2)),
+                     static_cast<std::int16_t>(centre_x + number(401) - 200),
+                     static_cast<std::int16_t>(centre_y + number(401) - 200),
+                     static_cast<std::uint8_t>(number(256)));
+    }
+    const auto track = Parse(builder);
+    const unsigned ground_seed = static_cast<unsigned>(random());
+    const auto make_ground = [&] {
+      MakeBlankImage();
+      std::mt19937 ground(ground_seed);
+      graphics_.BeginDrawing(kSlot);
+      const Colour colours[] = {Rgb(1, 2, 3), kPoint, kBox, round % 4 == 0 ? kFill : kRed};
+      for (int box = 0; box < 30; ++box) {
+        graphics_.FillBox(static_cast<int>(ground() % 512), static_cast<int>(ground() % 512),
+                          static_cast<int>(ground() % 40), static_cast<int>(ground() % 40),
+                          colours[ground() % 4]);
+      }
+      graphics_.EndDrawing();
+    };
+
+    make_ground();
+    auto bytes = track.bytes;
+    DrawObjects(bytes, track.info, kObjectColours, graphics_, kSlot);
+    const Image drawn = *graphics_.ImageAt(kSlot);
+
+    make_ground();
+    graphics_.BeginDrawing(kSlot);
+    const int a = 6200 / world_size / 2, b = 15900 / world_size / 2;
+    const ByteReader reader(track.bytes);
+    for (std::int64_t k = 0; k < track.info.layout.object_count; ++k) {
+      const auto entry = track.info.layout.objects + 2 + 8 * k;
+      const int c = reader.S16(entry + 2) / 2, r = 511 - reader.S16(entry + 4) / 2;
+      if (c < a || r < a || c >= 511 - a || r >= 511 - a) continue;
+      DrawMarkerRectangle(graphics_, MarkerRectangle(c, r, reader.U8(entry + 7), a, b), kGrey);
+      graphics_.FloodFill(c, r, kGrey, kFill);
+    }
+    graphics_.EndDrawing();
+    ASSERT_TRUE(std::equal(drawn.Pixels().begin(), drawn.Pixels().end(),
+                           graphics_.ImageAt(kSlot)->Pixels().begin()))
+        << "round " << round;
   }
 }
 
