@@ -1,4 +1,4 @@
-// The map image as a file: PNG through libpng, or an uncompressed 24-bit BMP.
+// The map image as a file: PNG through the platform's encoder, or an uncompressed 24-bit BMP.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +18,8 @@ ImageFormat FormatForName(std::string_view path);
 // Bottom-up rows of blue, green, red bytes, each row padded to four bytes, no palette.
 std::vector<std::uint8_t> EncodeBmp(const Image& image);
 
-// An 8-bit RGB PNG; nothing when libpng cannot encode it.
+// An 8-bit RGB PNG; nothing when the encoder cannot make it. Implemented per platform: by
+// libpng (PngLibpng.cpp) or by the Windows Imaging Component (PngWic.cpp).
 std::optional<std::vector<std::uint8_t>> EncodePng(const Image& image);
 
 }  // namespace tarmaxion::cli

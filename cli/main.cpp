@@ -4,6 +4,9 @@
 
 #ifdef _WIN32
 #include <io.h>
+
+#include "cli/WindowsConsole.h"
+#include "ui/win32/Win32Glyphs.h"
 #else
 #include <unistd.h>
 #endif
@@ -63,10 +66,20 @@ class WindowGlyphs {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifdef _WIN32
+  // argv holds the arguments in the ANSI code page, which loses what it cannot spell.
+  const tarmaxion::cli::Utf8ConsoleOutput utf8_console;
+  const auto args = tarmaxion::cli::Utf8Arguments();
+#else
   const std::vector<std::string> args(argv + 1, argv + argc);
+#endif
   tarmaxion::cli::Console console{std::cout, std::cerr, ErrorStreamIsTerminal(), {}};
-#ifdef TARMAXION_QT_GLYPHS
+#ifdef _WIN32
+  // GDI makes no fonts before the caption asks for them, so these cost nothing until then.
+  tarmaxion::win32::Win32Glyphs window_glyphs;
+  console.caption_glyphs = [&window_glyphs] { return &window_glyphs; };
+#elif defined(TARMAXION_QT_GLYPHS)
   WindowGlyphs window_glyphs(argv[0]);
   console.caption_glyphs = [&window_glyphs] { return window_glyphs.Get(); };
 #endif

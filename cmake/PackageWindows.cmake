@@ -3,6 +3,12 @@ set(TARMAXION_PACKAGE_NAME tarmaxion-converter-${PROJECT_VERSION}-windows)
 set(TARMAXION_PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package/${TARMAXION_PACKAGE_NAME})
 set(TARMAXION_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${TARMAXION_PACKAGE_NAME}.zip)
 set(TARMAXION_PACKAGE_PROGRAMS tarmaxion-converter)
+if(TARGET trkconv)
+  list(APPEND TARMAXION_PACKAGE_PROGRAMS trkconv)
+endif()
+
+# The packing runs inside this folder, so it must exist before the first packing.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 
 set(copy_programs)
 foreach(program IN LISTS TARMAXION_PACKAGE_PROGRAMS)

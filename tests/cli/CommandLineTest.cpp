@@ -51,17 +51,19 @@ TEST(CommandLineTest, HelpAndVersionSucceed) {
   EXPECT_TRUE(version.out.starts_with("trkconv ")) << version.out;
 }
 
-// The built program, as a shell runs it: its exit codes and what lands on each stream.
+// The built program, as a shell runs it: its exit codes and what lands on each stream, with a
+// name that the arguments must carry whole whatever the system's code page.
 TEST(BuiltProgramTest, ExitCodesAndStreams) {
   TempDir dir;
-  const auto track = dir.Write("a.trk", RichTrack().Build());
+  const std::string name = "M\xC3\xBCller \xC3\xA9t\xC3\xA9";
+  const auto track = dir.Write(name + ".trk", RichTrack().Build());
   const auto old = dir.Write("old.trk", RichTrack().Version(262).Build());
 
   const auto converted = RunProgram({"convert", track}, dir.File(""));
   EXPECT_EQ(converted.exit_code, 0);
-  EXPECT_EQ(converted.out, track + " -> " + dir.File("a_c.trk") + "\n");
+  EXPECT_EQ(converted.out, track + " -> " + dir.File(name + "_c.trk") + "\n");
   EXPECT_EQ(converted.err, "");
-  EXPECT_EQ(ReadBytes(dir.File("a_c.trk")), testing::RunWindow(track, dir.File("ref.trk")).saved);
+  EXPECT_EQ(ReadBytes(dir.File(name + "_c.trk")), testing::RunWindow(track, dir.File("ref.trk")).saved);
 
   const auto failed = RunProgram({"info", old}, dir.File(""));
   EXPECT_EQ(failed.exit_code, 1);

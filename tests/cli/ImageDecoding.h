@@ -11,7 +11,7 @@ namespace tarmaxion::testing {
 
 // A 24-bit uncompressed BMP with bottom-up rows.
 std::optional<Image> DecodeBmp24(const std::vector<std::uint8_t>& bytes);
-// Any PNG libpng reads, as 8-bit RGB.
+// Any PNG the platform's decoder reads (libpng, or the Windows Imaging Component), as 8-bit RGB.
 std::optional<Image> DecodePng(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace tarmaxion::testing

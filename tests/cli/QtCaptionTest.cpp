@@ -5,29 +5,15 @@
 #include <QFileDialog>
 
 #include "app/Program.h"
-#include "tests/cli/ImageDecoding.h"
-#include "tests/cli/TrkconvRun.h"
-#include "tests/cli/WindowReference.h"
-#include "tests/support/TempDir.h"
+#include "tests/cli/ShownCaptionCheck.h"
 #include "ui/qt/QtPlatform.h"
 
 namespace tarmaxion {
 namespace {
 
-using testing::DecodePng;
-using testing::ReadBytes;
-using testing::RichTrack;
-using testing::RunProgram;
-using testing::RunWindow;
-using testing::SamePixels;
-using testing::TempDir;
-
-constexpr int kMapRows = 512;
-constexpr int kImageRows = 560;
-
 TEST(QtCaptionTest, PreviewIsTheQtWindowsMapImageCaptionIncluded) {
-  const TempDir dir;
-  const auto track = dir.Write("rich.trk", RichTrack().Build());
+  const testing::TempDir dir;
+  const auto track = dir.Write("rich.trk", testing::RichTrack().Build());
 
   QtPlatform platform;
   platform.SetDialogRunner([&track](QFileDialog& dialog) {
@@ -39,18 +25,8 @@ TEST(QtCaptionTest, PreviewIsTheQtWindowsMapImageCaptionIncluded) {
   program.Dispatch({EventKind::kControl, kLoadButton});
   const Image* shown = program.Drawing().ImageAt(kMapImage);
   ASSERT_NE(shown, nullptr);
-
   // The program itself, which must make its own Qt application to draw the caption.
-  const auto run = RunProgram({"preview", track}, dir.File(""));
-  ASSERT_EQ(run.exit_code, 0) << run.err;
-  const auto image = DecodePng(ReadBytes(dir.File("rich.png")));
-  ASSERT_TRUE(image);
-  EXPECT_TRUE(SamePixels(*image, *shown, kImageRows));
-
-  const auto headless = RunWindow(track);
-  ASSERT_TRUE(headless.image);
-  EXPECT_TRUE(SamePixels(*image, *headless.image, kMapRows));
-  EXPECT_FALSE(SamePixels(*image, *headless.image, kImageRows)) << "the caption shows the box font";
+  testing::ExpectPreviewIsTheShownImage(*shown, dir, track, "rich.png");
   program.ShutDown();
 }
 

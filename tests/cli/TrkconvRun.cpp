@@ -1,34 +1,25 @@
 #include "tests/cli/TrkconvRun.h"
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "cli/Paths.h"
 #include "cli/Trkconv.h"
+#include "tests/cli/RedirectedRun.h"
 
 namespace tarmaxion::testing {
 namespace {
 
-// Single quotes for the shell; built with append, as GCC 12 misreads "x" + string at -O3.
-void AppendQuoted(std::string& command, const std::string& arg) {
-  command.append(" '");
-  for (const char c : arg) {
-    if (c == '\'') {
-      command.append("'\\''");
-    } else {
-      command.push_back(c);
-    }
-  }
-  command.push_back('\'');
-}
-
+// The text a stream wrote, with Windows' CR LF line ends read as the LF the tests expect.
 std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(cli::NativePath(path), std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
-  return text.str();
+  auto contents = text.str();
+  for (auto at = contents.find("\r\n"); at != std::string::npos; at = contents.find("\r\n", at)) {
+    contents.erase(at, 1);
+  }
+  return contents;
 }
 
 }  // namespace
@@ -45,15 +36,9 @@ TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_ter
 TrkconvResult RunProgram(const std::vector<std::string>& args, const std::string& scratch_dir) {
   const auto out_file = scratch_dir + "/stdout.txt";
   const auto err_file = scratch_dir + "/stderr.txt";
-  std::string command;
-  AppendQuoted(command, TRKCONV_PATH);
-  for (const auto& arg : args) AppendQuoted(command, arg);
-  command.append(" >");
-  AppendQuoted(command, out_file);
-  command.append(" 2>");
-  AppendQuoted(command, err_file);
-  const int status = std::system(command.c_str());
-  const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::vector<std::string> command = {TRKCONV_PATH};
+  command.insert(command.end(), args.begin(), args.end());
+  const int code = RunRedirected(command, out_file, err_file);
   return {code, Contents(out_file), Contents(err_file)};
 }
 

@@ -234,7 +234,15 @@ void Win32Platform::ShutDown() {
   if (window_ != nullptr) DestroyWindow(window_);
   window_ = nullptr;
   events_.clear();
-  ReleaseFonts();
+  glyphs_.ReleaseFonts();
+}
+
+bool Win32Platform::LoadFont(int font_id, const Text& face, int points) {
+  return glyphs_.LoadFont(font_id, face, points);
+}
+
+GlyphMask Win32Platform::RenderText(int font_id, const Text& text) const {
+  return glyphs_.RenderText(font_id, text);
 }
 
 }  // namespace tarmaxion::win32

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/Platform.h"
+#include "ui/win32/Win32Glyphs.h"
 
 namespace tarmaxion::win32 {
 
@@ -55,7 +56,6 @@ class Win32Platform : public Platform {
                   const Rect& area);
   Control* Find(int id);
   std::string FileDialog(const FileDialogRequest& request, bool save);
-  void ReleaseFonts();
 
   HINSTANCE instance_;
   bool com_initialised_ = false;
@@ -64,7 +64,7 @@ class Win32Platform : public Platform {
   HACCEL focus_keys_ = nullptr;        // Tab and Shift+Tab
   HWND window_ = nullptr;
   std::map<int, Control> controls_;
-  std::map<int, HFONT> fonts_;
+  Win32Glyphs glyphs_;
   std::deque<Event> events_;  // filled by the window procedure, emptied by WaitEvent
 };
 

@@ -1,6 +1,6 @@
 // Fonts and glyph rasterising: GDI draws the text black on white into a 32-bit DIB section
 // without antialiasing, and every non-white pixel becomes ink.
-#include "ui/win32/Win32Platform.h"
+#include "ui/win32/Win32Glyphs.h"
 
 #include <cstdint>
 
@@ -43,7 +43,9 @@ class TextCanvas {
 
 }  // namespace
 
-bool Win32Platform::LoadFont(int font_id, const Text& face, int points) {
+Win32Glyphs::~Win32Glyphs() { ReleaseFonts(); }
+
+bool Win32Glyphs::LoadFont(int font_id, const Text& face, int points) {
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
@@ -56,7 +58,7 @@ bool Win32Platform::LoadFont(int font_id, const Text& face, int points) {
   return true;
 }
 
-GlyphMask Win32Platform::RenderText(int font_id, const Text& text) const {
+GlyphMask Win32Glyphs::RenderText(int font_id, const Text& text) const {
   GlyphMask mask;
   const auto font = fonts_.find(font_id);
   if (font == fonts_.end() || text.empty()) return mask;
@@ -88,7 +90,7 @@ GlyphMask Win32Platform::RenderText(int font_id, const Text& text) const {
   return mask;
 }
 
-void Win32Platform::ReleaseFonts() {
+void Win32Glyphs::ReleaseFonts() {
   for (auto& [id, font] : fonts_) DeleteObject(font);
   fonts_.clear();
 }
