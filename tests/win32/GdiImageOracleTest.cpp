@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "tests/support/BmpBuilder.h"
 #include "ui/Bmp.h"
 #include "ui/Raster.h"
 #include "ui/win32/Win32Platform.h"
@@ -17,15 +18,6 @@ using oracle::GdiCanvas;
 using oracle::kWhite;
 using oracle::Tally;
 
-void Put16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-  out[at] = static_cast<std::uint8_t>(v);
-  out[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-  Put16(out, at, v);
-  Put16(out, at + 2, v >> 16);
-}
-
 // A BMP file image: 8 bits a pixel, a colour table of `colours` entries (0 meaning 256 in
 // the header, as the map template has it), rows bottom-up unless top_down.
 struct RandomBmp {
@@ -36,30 +28,21 @@ struct RandomBmp {
   std::vector<std::uint8_t> bytes;
 };
 
-RandomBmp MakeBmp(std::mt19937& random) {
+RandomBmp MakeRandomBmp(std::mt19937& random) {
   RandomBmp bmp{};
   bmp.width = static_cast<int>(random() % 40) + 1;
   bmp.height = static_cast<int>(random() % 30) + 1;
   bmp.top_down = random() % 4 == 0;
   bmp.colours = random() % 3 == 0 ? 0 : random() % 256 + 1;
-  const std::size_t entries = bmp.colours == 0 ? 256 : bmp.colours;
-  const std::size_t stride = (static_cast<std::size_t>(bmp.width) + 3) & ~std::size_t{3};
-  const std::size_t offset = 14 + 40 + 4 * entries;
-  bmp.bytes.assign(offset + stride * static_cast<std::size_t>(bmp.height), 0);
-  bmp.bytes[0] = 'B';
-  bmp.bytes[1] = 'M';
-  Put32(bmp.bytes, 2, static_cast<std::uint32_t>(bmp.bytes.size()));
-  Put32(bmp.bytes, 10, static_cast<std::uint32_t>(offset));
-  Put32(bmp.bytes, 14, 40);
-  Put32(bmp.bytes, 18, static_cast<std::uint32_t>(bmp.width));
-  Put32(bmp.bytes, 22, static_cast<std::uint32_t>(bmp.top_down ? -bmp.height : bmp.height));
-  Put16(bmp.bytes, 26, 1);
-  Put16(bmp.bytes, 28, 8);
-  Put32(bmp.bytes, 46, bmp.colours);
-  for (std::size_t i = 54; i < bmp.bytes.size(); ++i) {
-    bmp.bytes[i] = static_cast<std::uint8_t>(random());
-  }
-  for (std::size_t e = 0; e < entries; ++e) bmp.bytes[54 + 4 * e + 3] = 0;  // reserved byte
+  testing::BmpLayout layout;
+  layout.width = bmp.width;
+  layout.height = bmp.top_down ? -bmp.height : bmp.height;
+  layout.colours_used = bmp.colours;
+  layout.palette.resize(bmp.colours == 0 ? 256 : bmp.colours);
+  for (auto& colour : layout.palette) colour = random() & 0xFFFFFF;
+  layout.indices.resize(static_cast<std::size_t>(bmp.width) * static_cast<std::size_t>(bmp.height));
+  for (auto& index : layout.indices) index = static_cast<std::uint8_t>(random());
+  bmp.bytes = testing::MakeBmp(layout);
   return bmp;
 }
 
@@ -67,7 +50,7 @@ TEST(GdiImageOracleTest, EightBitBmpsConvertAsSetDIBitsDoes) {
   std::mt19937 random(7);
   Tally tally("ImageFromBmp vs SetDIBits");
   for (int i = 0; i < 2000; ++i) {
-    const RandomBmp bmp = MakeBmp(random);
+    const RandomBmp bmp = MakeRandomBmp(random);
     const auto ours = ImageFromBmp(bmp.bytes);
     ASSERT_TRUE(ours.has_value());
     GdiCanvas gdi(bmp.width, bmp.height);
