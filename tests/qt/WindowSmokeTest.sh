@@ -4,7 +4,7 @@
 # Usage: WindowSmokeTest.sh <program> <scratch folder>
 set -euo pipefail
 missing=()
-for tool in xvfb-run xwininfo xwd convert; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+for tool in xvfb-run xwininfo xprop xwd convert; do command -v "$tool" >/dev/null || missing+=("$tool"); done
 if [ ${#missing[@]} -ne 0 ]; then
   echo "skipped: ${missing[*]} not installed (scripts/install-deps gui installs them)"
   exit 77
@@ -30,6 +30,8 @@ done
 info=$(xwininfo -name "$title") || { echo "no window named \"$title\""; exit 1; }
 echo "$info" | grep -q "Width: 1000" || { echo "window width is not 1000:"; echo "$info"; exit 1; }
 echo "$info" | grep -q "Height: 720" || { echo "window height is not 720:"; echo "$info"; exit 1; }
+# The window carries the program's 32 x 32 icon for the window manager.
+xprop -name "$title" _NET_WM_ICON | grep -q "Icon (32 x 32)" || { echo "the window has no 32 x 32 icon"; exit 1; }
 
 sleep 0.5  # let the first paint land
 xwd -name "$title" -silent > "$scratch/window.xwd"
