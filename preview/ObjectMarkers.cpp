@@ -96,21 +96,23 @@ void DrawRectangles(const ObjectTable& table, Graphics& graphics, MarkerSize siz
 // otherwise repaint most of the map for each of them.
 class RepeatedFillCheck {
  public:
-  RepeatedFillCheck(const Image* image, Colour fill)
-      : image_(image),
-        fill_(fill),
-        fill_is_new_(image != nullptr && fill != kOutlineGrey &&
-                     std::find(image->Pixels().begin(), image->Pixels().end(), fill) ==
-                         image->Pixels().end()) {}
+  RepeatedFillCheck(const Image* image, Colour fill) : image_(image), fill_(fill) {}
 
-  bool CannotChange(int column, int row) const {
-    return fill_is_new_ && image_->Contains(column, row) && image_->At(column, row) == fill_;
+  // Asked before each fill of the pass. The first question comes before the first fill, when
+  // only grey outlines have been added, so the image still tells whether the fill colour is new.
+  bool CannotChange(int column, int row) {
+    if (!fill_is_new_) {
+      // A count, unlike a search, runs without an early exit, which lets it vectorise.
+      fill_is_new_ = image_ != nullptr && fill_ != kOutlineGrey &&
+                     std::count(image_->Pixels().begin(), image_->Pixels().end(), fill_) == 0;
+    }
+    return *fill_is_new_ && image_->Contains(column, row) && image_->At(column, row) == fill_;
   }
 
  private:
   const Image* image_;
   Colour fill_;
-  bool fill_is_new_;
+  std::optional<bool> fill_is_new_;
 };
 
 // Types 17 and 18: grey outlines, each filled from its centre up to any grey outline.
@@ -120,7 +122,7 @@ void DrawFilledRectangles(const ObjectTable& table, Graphics& graphics, const Im
     if (type == 17 || type == 18) return kOutlineGrey;
     return std::nullopt;
   };
-  const RepeatedFillCheck repeated(image, fill);
+  RepeatedFillCheck repeated(image, fill);
   DrawRectangles(table, graphics, SizeFor(6200, 15900, world_size), grey_for_17_and_18,
                  [&](const MapObject& object) {
                    if (repeated.CannotChange(object.column, object.row)) return;
