@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "preview/MapBitmap.h"
 #include "ui/Colour.h"
 
 namespace tarmaxion {
@@ -9,7 +10,6 @@ namespace {
 
 constexpr int kRecordOne = 1;
 constexpr Colour kCaptionText = Rgb(255, 255, 255);
-constexpr Colour kCaptionBand = Rgb(0, 100, 150);
 
 CaptionRecord RecordCaption(const TrackInfo& info, int record) {
   const auto index = static_cast<std::size_t>(record);
@@ -47,9 +47,9 @@ Text TrackName(const Text& file_name) {
 
 void DrawCaption(Graphics& graphics, const Text& time_text, const Text& track_name,
                  const Text& names_line) {
-  graphics.DrawLabel(20, 530, time_text, kCaptionText, kCaptionBand);
-  graphics.DrawLabel(90, 520, track_name, kCaptionText, kCaptionBand);
-  graphics.DrawLabel(90, 540, names_line, kCaptionText, kCaptionBand);
+  graphics.DrawLabel(20, 530, time_text, kCaptionText, kBackgroundColour);
+  graphics.DrawLabel(90, 520, track_name, kCaptionText, kBackgroundColour);
+  graphics.DrawLabel(90, 540, names_line, kCaptionText, kBackgroundColour);
 }
 
 }  // namespace tarmaxion

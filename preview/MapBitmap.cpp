@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-
 namespace tarmaxion {
 namespace {
 
@@ -17,7 +16,8 @@ struct PaletteEntry {
 // The colours that can appear in the map: the background and the landmap colour table's
 // entries. The other palette entries are never written into the pixels and stay black.
 constexpr std::array<PaletteEntry, 15> kMapPalette = {{
-    {kBackgroundIndex, 0, 100, 150},
+    {kBackgroundIndex, RedOf(kBackgroundColour), GreenOf(kBackgroundColour),
+     BlueOf(kBackgroundColour)},
     {23, 158, 158, 158},
     {26, 179, 179, 179},
     {42, 145, 202, 91},

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "ui/Colour.h"
+
 namespace tarmaxion {
 
 inline constexpr int kMapWidth = 512;
@@ -22,6 +24,8 @@ inline constexpr std::size_t kMapAreaStart =
 inline constexpr std::size_t kMapAreaPixels = std::size_t{kMapWidth} * std::size_t{kMapAreaRows};
 
 inline constexpr std::uint8_t kBackgroundIndex = 240;
+// Its colour, which the caption also uses behind its text so the text reads as on the band.
+inline constexpr Colour kBackgroundColour = Rgb(0, 100, 150);
 
 using MapBitmap = std::span<std::uint8_t, kMapBitmapSize>;
 
