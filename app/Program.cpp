@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
-#include "ui/Directory.h"
+#include "base/Directory.h"
+#include "preview/Caption.h"
 
 namespace tarmaxion {
 namespace {
@@ -24,15 +25,12 @@ int Program::Run() {
 
 void Program::StartUp() {
   state_ = ProgramState{};
-  state_.object_colours = kObjectColours;
-  state_.landmap_colours = kLandmapColours;
   state_.current_folder = CurrentDirectory();
   state_.track_buffer.assign(kTrackBufferSize, 0);
   state_.loaded_size = static_cast<std::int32_t>(kTrackBufferSize);
-  state_.map_bitmap_position = kMapBitmapPosition;
   state_.log.line_break = "\r\n";
   state_.version_error = false;
-  platform_.LoadFont(kCaptionFont, "Lucida Console", 12);
+  platform_.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
   for (int i = 1; i <= StatusLog::kLength; ++i) state_.log.history[static_cast<std::size_t>(i)] = "> ";
   CreateWindow();
   Report("ready...");
@@ -65,9 +63,10 @@ bool Program::Dispatch(const Event& event) {
   return true;
 }
 
-void Program::ShutDown() {
-  graphics_.ReleaseImages();
-  platform_.ShutDown();
+void Program::ShutDown() { platform_.ShutDown(); }
+
+std::span<std::uint8_t> Program::LoadedBytes() {
+  return std::span(state_.track_buffer).first(static_cast<std::size_t>(state_.loaded_size));
 }
 
 }  // namespace tarmaxion

@@ -1,16 +1,20 @@
-// The program: start-up, the event loop with its two commands, the status log, and the
-// operations those commands run, all acting on one ProgramState through one Platform.
+// The window program: start-up, the event loop with its two commands, the status log, and the
+// operations those commands run, all acting on one ProgramState through one Platform. What a
+// track shows comes from the track API; this layer reads and writes the files and shows it.
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "app/ProgramState.h"
-#include "ui/Graphics.h"
-#include "ui/Platform.h"
+#include "app/TrackApi.h"
+#include "platform/Platform.h"
 
 namespace tarmaxion {
 
 class Program {
  public:
-  explicit Program(Platform& platform) : platform_(platform), graphics_(platform) {}
+  explicit Program(Platform& platform) : platform_(platform), track_api_(&platform) {}
 
   // Start-up, the event loop until the close request, shut-down; the process exit code.
   int Run();
@@ -30,16 +34,17 @@ class Program {
   void Log();
 
   const ProgramState& State() const { return state_; }
-  const Graphics& Drawing() const { return graphics_; }
+  // The map image the map view shows, or nullptr before the first map.
+  const Image* MapImage() const { return track_api_.LastMap(); }
 
  private:
   void Report(Text message);
-  // Lets the map view show the map image as it is now (or no image when there is none).
-  void ShowMap();
   void CreateWindow();
+  // The bytes of the last file read (before the first read: the whole zero-filled buffer).
+  std::span<std::uint8_t> LoadedBytes();
 
   Platform& platform_;
-  Graphics graphics_;
+  TrackApi track_api_;
   ProgramState state_;
 };
 

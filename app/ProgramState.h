@@ -1,4 +1,4 @@
-// The whole state of the program in one record, owned by Program for the entire run.
+// The whole state of the window program in one record, owned by Program for the entire run.
 #pragma once
 
 #include <array>
@@ -6,16 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "preview/Palette.h"
+#include "base/Text.h"
 #include "track/TrackInfo.h"
-#include "ui/Text.h"
 
 namespace tarmaxion {
 
+// The loaded file keeps to the first half; the buffer's full size is the loaded size until a
+// file is read, so a load cancelled before any other lists that many bytes.
 inline constexpr std::size_t kTrackBufferSize = 2'000'000;
-// The loaded file keeps to the first half; the map bitmap lives in the second.
-inline constexpr std::size_t kMapBitmapPosition = 1'000'000;
-inline constexpr std::size_t kMaxTrackFileSize = kMapBitmapPosition;
 
 // Control ids, as the event loop tells the controls apart.
 inline constexpr int kMapView = 1;
@@ -23,9 +21,6 @@ inline constexpr int kInfoList = 2;
 inline constexpr int kLogPanel = 8;
 inline constexpr int kLoadButton = 11;
 inline constexpr int kSaveButton = 13;
-
-inline constexpr int kCaptionFont = 1;
-inline constexpr int kMapImage = 1;
 
 struct StatusLog {
   static constexpr int kLength = 6;  // lines kept and shown
@@ -38,14 +33,11 @@ struct StatusLog {
 
 struct ProgramState {
   std::vector<std::uint8_t> track_buffer;
-  std::size_t map_bitmap_position = 0;
   std::int32_t loaded_size = 0;
   bool track_read = false;  // whether any file has been read since start-up
   std::string track_path;      // UTF-8
   std::string current_folder;  // UTF-8, the open dialog's first folder
   bool version_error = false;
-  LandmapColourTable landmap_colours{};
-  ObjectColourTable object_colours{};
   TrackInfo track;  // kept from the last listing that passed the checks
   StatusLog log;
 };

@@ -1,11 +1,12 @@
-// The load command's reading and listing steps, and the save command.
+// The load command's steps and the save command: the window reads and writes the files, the
+// track API decides what they show, and the window shows it in its own order.
+#include <algorithm>
 #include <span>
 
 #include "app/Program.h"
 #include "app/TrackMessages.h"
+#include "base/Files.h"
 #include "track/Conversion.h"
-#include "track/TrackLayout.h"
-#include "ui/Files.h"
 
 namespace tarmaxion {
 namespace {
@@ -16,14 +17,18 @@ const Text kTrackFilter = "trk|*.trk";
 
 void Program::ReadTrack() {
   platform_.ClearLines(kInfoList);
-  state_.track_path = platform_.OpenFileDialog({"Select Track", state_.current_folder, kTrackFilter, 0});
+  state_.track_path = platform_.OpenFileDialog(
+      {"Select Track", state_.current_folder, kTrackFilter, 0});
   state_.current_folder = PathPart(state_.track_path);
 
-  const auto destination = std::span(state_.track_buffer).first(kMaxTrackFileSize);
-  const auto read = ReadWholeFile(state_.track_path, destination);
+  const auto read = ReadWholeFile(state_.track_path, std::span(state_.track_buffer).first(kMaxTrackFileSize));
   if (auto message = ReadMessage(read, state_.track_path)) Report(std::move(*message));
-  if (read.status == ReadStatus::kOk || read.status == ReadStatus::kReadShort) {
-    state_.loaded_size = static_cast<std::int32_t>(read.size);
+  if (read) {
+    state_.loaded_size = static_cast<std::int32_t>(*read);
+    state_.track_read = true;
+  } else if (read.Failure().kind == ReadProblem::kReadShort) {
+    // The part that arrived is listed as the file, as a short read always was.
+    state_.loaded_size = static_cast<std::int32_t>(read.Failure().arrived);
     state_.track_read = true;
   }
   platform_.AppendLine(kInfoList, FileLine(DisplayName(state_.track_path), state_.loaded_size));
@@ -31,24 +36,28 @@ void Program::ReadTrack() {
 
 void Program::ListTrack() {
   state_.version_error = false;
-  const ByteReader track(std::span(state_.track_buffer).first(static_cast<std::size_t>(state_.loaded_size)));
-  const auto version = CheckVersion(track);
-  if (!version) {
+  // Before the first read the loaded size is the whole buffer; only its first half could hold a
+  // file, and its zero bytes are refused by the version check all the same.
+  const auto loaded = LoadedBytes();
+  const auto& report =
+      track_api_.Open(loaded.first(std::min(loaded.size(), kMaxTrackFileSize)), DisplayName(state_.track_path));
+  // The file line is ReadTrack's; the API's list repeats it first.
+  for (std::size_t i = 1; i < report.info_lines.size(); ++i) platform_.AppendLine(kInfoList, report.info_lines[i]);
+  if (report.outcome != TrackOutcome::kRead) {
     state_.version_error = true;
-    Report(kVersionCaution);
+    Report(report.message);
     return;
   }
-  platform_.AppendLine(kInfoList, VersionLine(*version));
-  const auto located = LocateRegions(track);
-  if (!located.layout) {
-    // Nothing more can be listed, drawn or saved safely from this file.
-    state_.version_error = true;
-    Report(located.problem);
-    return;
-  }
-  state_.track = ReadTrackInfo(track, *version, *located.layout);
-  for (const auto& line : InfoLines(state_.track)) platform_.AppendLine(kInfoList, line);
-  state_.version_error = false;
+  state_.track = report.info;
+}
+
+void Program::BuildPreview() {
+  const auto map = track_api_.Map();
+  platform_.ShowImage(kMapView, track_api_.LastMap());
+  if (map.image != nullptr) Report(map.name);
+  // From here on the window's own buffer carries the converted object types: its save writes
+  // them, and a later listing of the same buffer draws them.
+  RemapObjectTypes(LoadedBytes(), state_.track.layout);
 }
 
 void Program::SaveAs105() {
@@ -56,14 +65,13 @@ void Program::SaveAs105() {
     Report("Nothing to save: load a track first");
     return;
   }
-  const auto chosen =
-      platform_.SaveFileDialog({"Save Track", ConvertedName(state_.track_path), kTrackFilter, 0});
+  const auto chosen = platform_.SaveFileDialog(
+      {"Save Track", ConvertedName(state_.track_path), kTrackFilter, 0});
   if (chosen.empty()) return;
-  const auto file = std::span(state_.track_buffer).first(static_cast<std::size_t>(state_.loaded_size));
+  const auto file = LoadedBytes();
   MarkAsVersion105(file);
-  const auto written = WriteFileReplacing(chosen, file);
-  if (!written.ok) {
-    Report(NotSavedMessage(chosen, written.reason));
+  if (const auto written = WriteFileReplacing(chosen, file); !written) {
+    Report(NotSavedMessage(chosen, written.Failure().message));
     return;
   }
   Report("saved");

@@ -1,7 +1,6 @@
 #include "app/TrackMessages.h"
 
-#include "app/ProgramState.h"
-#include "ui/Encoding.h"
+#include "base/Encoding.h"
 
 namespace tarmaxion {
 namespace {
@@ -12,20 +11,24 @@ Text ByteCount(std::uintmax_t count) { return DecimalText(static_cast<std::int64
 
 Text DisplayName(const std::string& utf8_path) { return Windows1252FromUtf8(FilePart(utf8_path)); }
 
-std::optional<Text> ReadMessage(const FileReadResult& read, const std::string& utf8_path) {
+Text TooLargeMessage(const Text& file_name, std::uintmax_t size) {
+  return "Track too large: " + file_name + " has " + ByteCount(size) + " bytes, at most " +
+         ByteCount(kMaxTrackFileSize) + " fit";
+}
+
+std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path) {
+  if (read) return std::nullopt;
+  const auto& failure = read.Failure();
   const auto name = DisplayName(utf8_path);
-  switch (read.status) {
-    case ReadStatus::kOk:
-      return std::nullopt;
-    case ReadStatus::kReadShort:
-      return "Read error: " + name + " ended after " + ByteCount(read.size) + " of " +
-             ByteCount(read.reported_size) + " bytes";
-    case ReadStatus::kTooLarge:
-      return "Track too large: " + name + " has " + ByteCount(read.reported_size) + " bytes, at most " +
-             ByteCount(kMaxTrackFileSize) + " fit";
-    case ReadStatus::kCannotOpen:
+  switch (failure.kind) {
+    case ReadProblem::kReadShort:
+      return "Read error: " + name + " ended after " + ByteCount(failure.arrived) + " of " +
+             ByteCount(failure.reported_size) + " bytes";
+    case ReadProblem::kTooLarge:
+      return TooLargeMessage(name, failure.reported_size);
+    case ReadProblem::kCannotOpen:
       if (utf8_path.empty()) return std::nullopt;
-      return "Cannot open " + name + ": " + read.reason;
+      return "Cannot open " + name + ": " + failure.message;
   }
   return std::nullopt;
 }

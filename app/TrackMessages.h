@@ -1,23 +1,31 @@
-// The log messages of reading, checking and saving a track, in one place for the window and
-// for the copies trkconv makes without it. Texts are Windows-1252; paths are UTF-8.
+// The log messages of reading, checking and saving a track, in one place for the window, the
+// track API and trkconv. Texts are Windows-1252; paths are UTF-8.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
-#include "ui/Files.h"
-#include "ui/Text.h"
+#include "base/Files.h"
+#include "base/Text.h"
 
 namespace tarmaxion {
+
+// A track file is at most this long; it is always handled whole in memory.
+inline constexpr std::size_t kMaxTrackFileSize = 1'000'000;
 
 inline const Text kVersionCaution = "Caution: Version <> 1.05";
 
 // The file part of a path, as the log and the info list show file names.
 Text DisplayName(const std::string& utf8_path);
 
+// Why a file of size bytes is not taken as a track.
+Text TooLargeMessage(const Text& file_name, std::uintmax_t size);
+
 // What the log says about reading utf8_path, or nothing when the read needs no word: the whole
 // file arrived, or no file was chosen (a cancelled dialog is no error).
-std::optional<Text> ReadMessage(const FileReadResult& read, const std::string& utf8_path);
+std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path);
 
 // Why the copy chosen as utf8_path was not written.
 Text NotSavedMessage(const std::string& utf8_path, const std::string& reason);

@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "preview/MapBitmap.h"
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion::bench {
 namespace {

@@ -7,9 +7,9 @@
 #include <random>
 #include <sstream>
 
-#include "cli/ConvertCommand.h"
+#include "programs/trkconv/ConvertCommand.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/Program.h"
 #include "bench/BenchTracks.h"
 #include "tests/support/TempDir.h"
-#include "ui/headless/HeadlessPlatform.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "bench/BenchTracks.h"
 #include "bench/FloorTiming.h"
 #include "tests/support/TempDir.h"
-#include "ui/headless/HeadlessPlatform.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 namespace tarmaxion {
 namespace {
@@ -37,7 +37,7 @@ class LoadBench {
     program_.Dispatch({EventKind::kControl, kLoadButton});
   }
   bool Drew() const {
-    return !program_.State().version_error && program_.Drawing().ImageExists(kMapImage);
+    return !program_.State().version_error && program_.MapImage() != nullptr;
   }
 
  private:

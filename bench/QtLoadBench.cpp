@@ -14,7 +14,7 @@
 #include "bench/BenchTracks.h"
 #include "bench/FloorTiming.h"
 #include "tests/support/TempDir.h"
-#include "ui/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 namespace tarmaxion {
 namespace {
@@ -42,7 +42,7 @@ void WindowListAndPreview(benchmark::State& state, const bench::BenchTrack& trac
         program.ListTrack();
         if (!program.State().version_error) program.BuildPreview();
       });
-  if (!program.Drawing().ImageExists(kMapImage)) state.SkipWithError("no map was drawn");
+  if (program.MapImage() == nullptr) state.SkipWithError("no map was drawn");
   program.ShutDown();
 }
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Bmp.h"
-#include "ui/Raster.h"
+#include "gfx/Bmp.h"
+#include "gfx/Raster.h"
 
 namespace tarmaxion {
 namespace {

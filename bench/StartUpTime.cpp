@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "app/Program.h"
-#include "ui/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
   using Clock = std::chrono::steady_clock;

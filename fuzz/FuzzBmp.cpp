@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ui/Bmp.h"
+#include "gfx/Bmp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto image = tarmaxion::ImageFromBmp(std::span(data, size));

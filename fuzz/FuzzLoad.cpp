@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/Program.h"
-#include "ui/headless/HeadlessPlatform.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 namespace {
 

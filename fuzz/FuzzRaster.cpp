@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "ui/Raster.h"
+#include "gfx/Raster.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "preview/MapBitmap.h"
-#include "ui/Colour.h"
+#include "gfx/Colour.h"
 
 namespace tarmaxion {
 namespace {

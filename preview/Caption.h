@@ -5,10 +5,15 @@
 #include <cstdint>
 
 #include "track/TrackInfo.h"
-#include "ui/Graphics.h"
-#include "ui/Text.h"
+#include "gfx/Graphics.h"
+#include "base/Text.h"
 
 namespace tarmaxion {
+
+// The caption's font, loaded by whoever supplies the glyphs: the font slot and what to load.
+inline constexpr int kCaptionFont = 1;
+inline constexpr const char* kCaptionFace = "Lucida Console";
+inline constexpr int kCaptionPoints = 12;
 
 // Lap times at or above this count as no time at all.
 inline constexpr std::int16_t kNoLapTime = 6000;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ui/Colour.h"
+#include "gfx/Colour.h"
 
 namespace tarmaxion {
 

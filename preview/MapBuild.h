@@ -8,8 +8,8 @@
 #include "preview/Palette.h"
 #include "track/ByteReader.h"
 #include "track/TrackInfo.h"
-#include "ui/Graphics.h"
-#include "ui/Text.h"
+#include "gfx/Graphics.h"
+#include "base/Text.h"
 
 namespace tarmaxion {
 

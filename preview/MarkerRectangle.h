@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "ui/Colour.h"
-#include "ui/Graphics.h"
+#include "gfx/Colour.h"
+#include "gfx/Graphics.h"
 
 namespace tarmaxion {
 

@@ -4,57 +4,12 @@
 #include <optional>
 
 #include "preview/MarkerRectangle.h"
-#include "preview/TypeRemap.h"
-#include "track/ByteReader.h"
-#include "track/TrackLayout.h"
+#include "track/ObjectTable.h"
 
 namespace tarmaxion {
 namespace {
 
 constexpr Colour kOutlineGrey = Rgb(170, 170, 170);
-constexpr int kMapEdge = 511;  // the last column and row of the map area
-
-struct MapObject {
-  std::int64_t entry = 0;  // offset of the entry, and so of its type byte
-  std::int8_t type = 0;
-  int column = 0;
-  int row = 0;
-  std::uint8_t heading = 0;
-};
-
-// The entries of the object table that lie inside the loaded data, in file order.
-class ObjectTable {
- public:
-  ObjectTable(const ByteReader& track, const TrackLayout& layout) : track_(track) {
-    first_ = layout.objects + 2;
-    const std::int64_t in_data =
-        track.Covers(first_, 0) ? (track.Size() - first_) / trk::kObjectEntrySize : 0;
-    count_ = std::clamp<std::int64_t>(layout.object_count, 0, in_data);
-  }
-
-  template <typename Visit>
-  void ForEach(Visit visit) const {
-    for (std::int64_t k = 0; k < count_; ++k) visit(Read(first_ + k * trk::kObjectEntrySize));
-  }
-
- private:
-  // World y grows upwards, image rows downwards; both halve with truncation toward zero.
-  MapObject Read(std::int64_t entry) const {
-    return {entry, track_.S8(entry), track_.S16(entry + 2) / 2,
-            kMapEdge - track_.S16(entry + 4) / 2, track_.U8(entry + 7)};
-  }
-
-  const ByteReader& track_;
-  std::int64_t first_ = 0;
-  std::int64_t count_ = 0;
-};
-
-// low <= column, row < high.
-bool Within(const MapObject& object, int low, int high) {
-  return low <= object.column && low <= object.row && object.column < high && object.row < high;
-}
-
-bool WithinMap(const MapObject& object) { return Within(object, 1, kMapEdge); }
 
 void DrawBlock(Graphics& graphics, const MapObject& object, Colour colour) {
   for (int dy = -1; dy <= 1; ++dy) {
@@ -126,7 +81,7 @@ void DrawFilledRectangles(const ObjectTable& table, Graphics& graphics, const Im
   DrawRectangles(table, graphics, SizeFor(6200, 15900, world_size), grey_for_17_and_18,
                  [&](const MapObject& object) {
                    if (repeated.CannotChange(object.column, object.row)) return;
-                   graphics.FloodFill(object.column, object.row, kOutlineGrey, fill);
+                   graphics.FloodFill(object.column, object.row, FillMode::kBorder, kOutlineGrey, fill);
                  });
 }
 
@@ -148,7 +103,7 @@ void DrawOutlinedRectangles(const ObjectTable& table, Graphics& graphics,
 
 }  // namespace
 
-void DrawObjects(std::span<std::uint8_t> track_file, const TrackInfo& info,
+void DrawObjects(std::span<const std::uint8_t> track_file, const TrackInfo& info,
                  const ObjectColourTable& colours, Graphics& graphics, int image_slot) {
   const ByteReader track(track_file);
   const ObjectTable table(track, info.layout);
@@ -173,20 +128,7 @@ void DrawObjects(std::span<std::uint8_t> track_file, const TrackInfo& info,
   table.ForEach([&](const MapObject& object) {
     if (object.type > 24 && WithinMap(object)) DrawBlock(graphics, object, colours[11]);
   });
-  // After the blocks, which are chosen by the types as read; the remap writes type bytes only.
-  RemapObjectTypes(track_file, info.layout);
-
   graphics.EndDrawing();
-}
-
-void RemapObjectTypes(std::span<std::uint8_t> track_file, const TrackLayout& layout) {
-  const ByteReader track(track_file);
-  ObjectTable(track, layout).ForEach([&](const MapObject& object) {
-    if (!WithinMap(object)) return;
-    if (const auto written = RemappedType(object.type)) {
-      track_file[static_cast<std::size_t>(object.entry)] = static_cast<std::uint8_t>(*written);
-    }
-  });
 }
 
 }  // namespace tarmaxion

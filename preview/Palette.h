@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/Colour.h"
+#include "gfx/Colour.h"
 
 namespace tarmaxion {
 

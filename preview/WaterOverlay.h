@@ -3,8 +3,8 @@
 
 #include "track/ByteReader.h"
 #include "track/TrackInfo.h"
-#include "ui/Colour.h"
-#include "ui/Graphics.h"
+#include "gfx/Colour.h"
+#include "gfx/Graphics.h"
 
 namespace tarmaxion {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ui/Text.h"
+#include "base/Text.h"
 
 namespace tarmaxion {
 

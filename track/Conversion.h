@@ -1,4 +1,5 @@
-// The version-1.05 copy: the loaded bytes with the version byte lowered, under a "_c" name.
+// The version-1.05 copy: the loaded bytes with object types 25 to 32 rewritten and the version
+// byte lowered, under a "_c" name.
 #pragma once
 
 #include <cstdint>
@@ -6,13 +7,22 @@
 #include <string>
 #include <string_view>
 
+#include "track/TrackLayout.h"
+
 namespace tarmaxion {
 
 // The track path without its last four characters, followed by "_c.trk" ("_c.trk" for a path
 // of four characters or fewer).
 std::string ConvertedName(std::string_view track_path);
 
+// Rewrites types 25 to 32 (see RemappedType) of the entries whose map position lies inside the
+// map area off its edge; every other byte stays. layout must come from LocateRegions on track.
+void RemapObjectTypes(std::span<std::uint8_t> track, const TrackLayout& layout);
+
 // Sets byte 0, the low byte of the version word, to 5; byte 1 is 1 in both versions.
 void MarkAsVersion105(std::span<std::uint8_t> track);
+
+// Both steps: the whole conversion of a track that passed the checks.
+void ConvertTo105(std::span<std::uint8_t> track, const TrackLayout& layout);
 
 }  // namespace tarmaxion

@@ -7,7 +7,7 @@
 
 #include "track/ByteReader.h"
 #include "track/TrackLayout.h"
-#include "ui/Text.h"
+#include "base/Text.h"
 
 namespace tarmaxion {
 

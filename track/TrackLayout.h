@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/Result.h"
 #include "track/ByteReader.h"
-#include "ui/Text.h"
+#include "base/Text.h"
 
 namespace tarmaxion {
 
@@ -62,12 +63,22 @@ struct TrackLayout {
   std::int16_t object_count = 0;   // N, read at T
 };
 
-// The located regions, or the first one that does not lie inside the data, as a message for
-// the user ("Damaged track: records beyond end of file").
-struct LayoutCheck {
-  std::optional<TrackLayout> layout;
-  Text problem;
+// The regions of a track file, in the order they are checked; each names the first part of a
+// damaged file that does not lie inside its data.
+enum class LayoutProblem {
+  kHeaderCutShort,
+  kLandmapBeyondEnd,
+  kLandmapSizeNegative,
+  kHeightmapBeyondEnd,
+  kObjectTableBeyondEnd,
+  kObjectsBeyondEnd,
+  kRecordsOffsetTooSmall,
+  kRecordsBeyondEnd,
 };
+
+// The located regions, or the first problem with a message for the user ("Damaged track:
+// records beyond end of file").
+using LayoutCheck = Result<TrackLayout, Problem<LayoutProblem>>;
 
 LayoutCheck LocateRegions(const ByteReader& track);
 

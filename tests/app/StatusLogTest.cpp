@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "app/Program.h"
-#include "ui/headless/HeadlessPlatform.h"
+#include "tests/support/WindowRun.h"
 
 namespace tarmaxion {
 namespace {
 
-class StatusLogTest : public ::testing::Test {
+class StatusLogTest : public testing::WindowTest {
  protected:
-  void SetUp() override { program_.StartUp(); }
-
-  const Text& Panel() const { return platform_.Control(kLogPanel).text; }
+  void SetUp() override { Start(); }
   // Logs through the program's own channel: a rejected load logs its caution line.
-  void LogCaution() { program_.Dispatch({EventKind::kControl, kLoadButton}); }
-
-  HeadlessPlatform platform_;
-  Program program_{platform_};
+  void LogCaution() { Load(""); }
 };
 
 TEST_F(StatusLogTest, StartsWithFiveEmptyPromptsAboveReady) {
@@ -36,8 +30,8 @@ TEST_F(StatusLogTest, KeepsTheSixNewestLinesOldestFirst) {
 TEST_F(StatusLogTest, MessagesAreCutAtOneHundredBytes) {
   // A missing file's name shows in its log line; a long name shows how the limit cuts.
   const std::string name(150, 'n');
-  platform_.QueueDialogAnswer("/no/such/folder/" + name);
-  program_.ReadTrack();
+  platform.QueueDialogAnswer("/no/such/folder/" + name);
+  program.ReadTrack();
   const auto last = Panel().substr(Panel().rfind("\r\n", Panel().size() - 3) + 2);
   EXPECT_EQ(last.size(), 100u + 2u);
   EXPECT_EQ(last.substr(0, 12 + 5), "Cannot open " + name.substr(0, 5));

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "preview/MapBitmap.h"
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion {
 namespace {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "preview/MapBitmap.h"
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 #include "track/TrackInfo.h"
 #include "track/TrackLayout.h"
-#include "ui/Graphics.h"
-#include "ui/headless/HeadlessPlatform.h"
+#include "gfx/Graphics.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 namespace tarmaxion::testing {
 
@@ -30,8 +30,8 @@ inline ParsedTrack Parse(const TrackBuilder& builder) {
   ParsedTrack track{builder.Build(), {}};
   const ByteReader reader(track.bytes);
   const auto located = LocateRegions(reader);
-  EXPECT_TRUE(located.layout) << located.problem;
-  if (located.layout) track.info = ReadTrackInfo(reader, TrackVersion::k110, *located.layout);
+  EXPECT_TRUE(located.HasValue()) << located.Failure().message;
+  if (located.HasValue()) track.info = ReadTrackInfo(reader, TrackVersion::k110, *located);
   return track;
 }
 

@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "app/Program.h"
+#include "preview/Palette.h"
 #include "preview/WaterOverlay.h"
-#include "tests/support/ScriptedProgram.h"
+#include "tests/support/WindowRun.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion {
 namespace {
@@ -29,18 +30,17 @@ TrackBuilder Monza() {
   return track;
 }
 
-class PreviewProgramTest : public testing::ScriptedProgram {
+class PreviewProgramTest : public testing::WindowTest {
  protected:
   const Image& Map() const { return *Shown(); }
 };
 
 TEST_F(PreviewProgramTest, LoadShowsTheMapAndLogsItsName) {
   Load(dir_.Write("monza.trk", Monza().Build()));
-  RunScript();
   EXPECT_EQ(LastLog(), "monza_4567_Bob");
-  ASSERT_NE(platform_.Control(kMapView).image, nullptr);
-  EXPECT_EQ(platform_.Control(kMapView).image, program_.Drawing().ImageAt(kMapImage));
-  EXPECT_EQ(platform_.Control(kMapView).show_count, 3);
+  ASSERT_NE(platform.Control(kMapView).image, nullptr);
+  EXPECT_EQ(platform.Control(kMapView).image, program.MapImage());
+  EXPECT_EQ(platform.Control(kMapView).show_count, 1);
   const Image& map = Map();
   EXPECT_EQ(map.Width(), 512);
   EXPECT_EQ(map.Height(), 560);
@@ -67,7 +67,6 @@ TEST_F(PreviewProgramTest, SavedCopyDiffersOnlyInTheVersionByteAndTheRemappedTyp
   const auto path = dir_.Write("monza.trk", bytes);
   Load(path);
   Save(dir_.File("monza_c.trk"));
-  RunScript();
   EXPECT_EQ(LastLog(), "saved");
   auto expected = bytes;
   expected[0] = 5;
@@ -80,7 +79,6 @@ TEST_F(PreviewProgramTest, SavedCopyDiffersOnlyInTheVersionByteAndTheRemappedTyp
 TEST_F(PreviewProgramTest, EachLoadStartsFromABlankMap) {
   Load(dir_.Write("monza.trk", Monza().Build()));
   Load(dir_.Write("empty.trk", TrackBuilder().Record(1, "Cy", 6000).Record(0, "Di", 7000).Build()));
-  RunScript();
   EXPECT_EQ(LastLog(), "empty_7000");
   const Image& map = Map();
   EXPECT_EQ(map.At(0, 511), kBackground);
@@ -94,11 +92,10 @@ TEST_F(PreviewProgramTest, EachLoadStartsFromABlankMap) {
 TEST_F(PreviewProgramTest, RejectedLoadKeepsTheMapThatWasShown) {
   Load(dir_.Write("monza.trk", Monza().Build()));
   Load(dir_.Write("old.trk", Monza().Version(262).Build()));
-  RunScript();
   EXPECT_EQ(LastLog(), "Caution: Version <> 1.05");
-  EXPECT_EQ(platform_.Control(kMapView).show_count, 3);
+  EXPECT_EQ(platform.Control(kMapView).show_count, 1);
   EXPECT_EQ(Map().At(160, 423), kWaterColour);
-  EXPECT_NE(platform_.Control(kLogPanel).text.find("monza_4567_Bob"), Text::npos);
+  EXPECT_NE(Panel().find("monza_4567_Bob"), Text::npos);
 }
 
 }  // namespace

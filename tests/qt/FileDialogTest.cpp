@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "tests/support/TempDir.h"
-#include "ui/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 namespace tarmaxion {
 namespace {

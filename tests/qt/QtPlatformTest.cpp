@@ -1,4 +1,4 @@
-#include "ui/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "tests/support/TempDir.h"
-#include "ui/qt/ImageView.h"
+#include "platform/qt/ImageView.h"
 
 namespace tarmaxion {
 namespace {

@@ -10,15 +10,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-#include <utility>
 #include <vector>
 
 #include "app/Program.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TrackBuilder.h"
-#include "ui/headless/HeadlessPlatform.h"
-#include "ui/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
+#include "tests/support/WindowRun.h"
+#include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion {
 namespace {
@@ -33,24 +30,6 @@ TrackBuilder SampleTrack() {
   track.Object(10, 100, 100).Object(17, 512, 512).Object(2, 600, 300, 61).Object(26, 512, 700);
   track.Author("Jo").TrackLength(12345).Record(0, "Ace", 2345).Record(1, "Bob", 4567).CarName(1, "Rocket");
   return track;
-}
-
-// The same clicks and dialog answers on the headless platform, run to the end.
-struct HeadlessRun {
-  HeadlessPlatform platform;
-  Program program{platform};
-};
-
-std::unique_ptr<HeadlessRun> RunHeadless(const std::vector<std::pair<int, std::string>>& clicks) {
-  auto run = std::make_unique<HeadlessRun>();
-  for (const auto& [id, answer] : clicks) {
-    run->platform.QueueDialogAnswer(answer);
-    run->platform.QueueClick(id);
-  }
-  run->program.StartUp();
-  while (run->program.Dispatch(run->platform.WaitEvent())) {
-  }
-  return run;
 }
 
 class QtProgramTest : public ::testing::Test {
@@ -139,8 +118,9 @@ TEST_F(QtProgramTest, LoadListsTheTrackAndShowsTheSameMapAsTheHeadlessPlatform) 
   EXPECT_EQ(lines[12], QString::fromUtf8("Trk-L\u00E4nge: 12345"));
   EXPECT_EQ(lines[16], "Best: Ace 2345  7.3.2010   9:05.03");
 
-  const auto reference = RunHeadless({{kLoadButton, path}});
-  const Image* expected = reference->program.Drawing().ImageAt(kMapImage);
+  testing::WindowRun reference;
+  reference.Load(path);
+  const Image* expected = reference.program.MapImage();
   ASSERT_NE(expected, nullptr) << "the headless run made no map image";
   EXPECT_EQ(qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n')[5], "monza_4567_Bob");
 
@@ -166,7 +146,9 @@ TEST_F(QtProgramTest, SaveWritesTheConvertedCopy) {
   const auto saved = ReadBytes(dir_.File("oval_c.trk"));
   ASSERT_EQ(saved.size(), bytes.size());
   EXPECT_EQ(saved[0], 5);
-  RunHeadless({{kLoadButton, path}, {kSaveButton, dir_.File("reference_c.trk")}});
+  testing::WindowRun reference;
+  reference.Load(path);
+  reference.Save(dir_.File("reference_c.trk"));
   EXPECT_EQ(saved, ReadBytes(dir_.File("reference_c.trk")));
   EXPECT_EQ(qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n')[5], "saved");
 }

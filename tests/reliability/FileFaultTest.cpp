@@ -23,16 +23,16 @@
 #include <csignal>
 #endif
 
-#include "tests/support/ProgramRun.h"
+#include "tests/support/WindowRun.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion {
 namespace {
 
 #ifdef __linux__
 namespace fs = std::filesystem;
-using testing::ProgramRun;
+using testing::WindowRun;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::TrackBuilder;
@@ -188,18 +188,18 @@ struct Kept {
   FolderContents files;
 };
 
-using FaultCheck = std::function<void(const Fault&, const ProgramRun&, const Kept&)>;
+using FaultCheck = std::function<void(const Fault&, const WindowRun&, const Kept&)>;
 
 // For each fault: loads a good track, sets the fault up and runs command on its path under its
 // condition; checks that every file of the folder kept its bytes, with none added, and hands
 // the rest to check. Returns the names of the faults whose condition cannot be made here.
-std::string RunFaults(const std::vector<Fault>& faults, void (ProgramRun::*command)(const std::string&),
+std::string RunFaults(const std::vector<Fault>& faults, void (WindowRun::*command)(const std::string&),
                       const FaultCheck& check) {
   std::string skipped;
   for (const auto& fault : faults) {
     SCOPED_TRACE(fault.name);
     TempDir dir;
-    ProgramRun run;
+    WindowRun run;
     run.Load(dir.Write("good.trk", Track()));
     const auto path = fault.path(dir);
     const Kept kept{run.State().track_buffer, run.Lines(), Contents(dir.Path())};
@@ -215,9 +215,9 @@ std::string RunFaults(const std::vector<Fault>& faults, void (ProgramRun::*comma
 }
 
 TEST(FileFaultTest, TracksThatCannotBeReadAreReportedAndTheLoadedTrackKept) {
-  const auto skipped = RunFaults(LoadFaults(), &ProgramRun::Load,
-                                 [](const Fault& fault, const ProgramRun& run, const Kept& kept) {
-    EXPECT_NE(run.LogPanel().find(fault.message + "\r\n"), Text::npos) << run.LogPanel();
+  const auto skipped = RunFaults(LoadFaults(), &WindowRun::Load,
+                                 [](const Fault& fault, const WindowRun& run, const Kept& kept) {
+    EXPECT_NE(run.Panel().find(fault.message + "\r\n"), Text::npos) << run.Panel();
     EXPECT_EQ(run.State().track_buffer, kept.buffer);
     const auto lines = run.Lines();  // the loaded track is listed again
     ASSERT_EQ(lines.size(), kept.lines.size());
@@ -238,13 +238,13 @@ TEST(FileFaultTest, FileThatEndsBeforeItsSizeIsReportedAndOnlyItsBytesUsed) {
     GTEST_SKIP() << path << " is missing or gives as many bytes as it reports";
   }
   TempDir dir;
-  ProgramRun run;
+  WindowRun run;
   run.Load(dir.Write("good.trk", Track()));
   run.Load(path);
-  EXPECT_NE(run.LogPanel().find("Read error: enabled ended after " + std::to_string(text.size()) + " of " +
+  EXPECT_NE(run.Panel().find("Read error: enabled ended after " + std::to_string(text.size()) + " of " +
                                 std::to_string(reported) + " bytes"),
             Text::npos)
-      << run.LogPanel();
+      << run.Panel();
   EXPECT_EQ(run.State().loaded_size, static_cast<std::int32_t>(text.size()));
   EXPECT_EQ(run.Lines(), (std::vector<Text>{"enabled   " + std::to_string(text.size()) + " Bytes"}));
   EXPECT_EQ(run.LastLog(), "Caution: Version <> 1.05");
@@ -295,8 +295,8 @@ std::vector<Fault> SaveFaults() {
 }
 
 TEST(FileFaultTest, FailedSavesSayWhyAndLeaveEveryFileAsItWas) {
-  const auto skipped = RunFaults(SaveFaults(), &ProgramRun::Save,
-                                 [](const Fault& fault, const ProgramRun& run, const Kept&) {
+  const auto skipped = RunFaults(SaveFaults(), &WindowRun::Save,
+                                 [](const Fault& fault, const WindowRun& run, const Kept&) {
     EXPECT_EQ(run.LastLog(), fault.message);
   });
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
@@ -305,7 +305,7 @@ TEST(FileFaultTest, FailedSavesSayWhyAndLeaveEveryFileAsItWas) {
 
 TEST(FileFaultTest, SavingOntoTheLoadedFileReplacesItWhole) {
   TempDir dir;
-  ProgramRun run;
+  WindowRun run;
   const Bytes track = Track();
   const auto path = dir.Write("a.trk", track);
   run.Load(path);
@@ -323,7 +323,7 @@ TEST(FileFaultTest, SavingOntoTheLoadedFileReplacesItWhole) {
 
 TEST(FileFaultTest, SavingThroughALinkReplacesTheFileItPointsAt) {
   TempDir dir;
-  ProgramRun run;
+  WindowRun run;
   const auto real = dir.Write("real.trk", {9, 9});
   fs::create_symlink("real.trk", dir.Path() / "link.trk");
   run.Load(dir.Write("a.trk", Track()));

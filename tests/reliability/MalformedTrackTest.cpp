@@ -14,14 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/ProgramRun.h"
+#include "tests/support/WindowRun.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion {
 namespace {
 
-using testing::ProgramRun;
+using testing::WindowRun;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::TrackBuilder;
@@ -63,14 +63,14 @@ struct Outcome {
 
 Outcome LoadAfter(const Bytes& earlier, const Bytes& malformed) {
   TempDir dir;
-  ProgramRun run;
+  WindowRun run;
   run.Load(dir.Write("earlier.trk", earlier));
   const auto earlier_map = run.Map();
   run.Load(dir.Write("m.trk", malformed));
 
   Outcome outcome;
   outcome.lines = run.Lines();
-  outcome.log_panel = run.LogPanel();
+  outcome.log_panel = run.Panel();
   outcome.last_log = run.LastLog();
   outcome.map = run.Map();
   outcome.map_redrawn = !run.State().version_error;
@@ -195,14 +195,14 @@ TEST(MalformedTrackTest, FilesBeyondTheFirstHalfAreNotReadAtAll) {
   for (const std::size_t size : {1'000'001u, 2'000'000u, 2'000'001u}) {
     SCOPED_TRACE(size);
     TempDir dir;
-    ProgramRun run;
+    WindowRun run;
     run.Load(dir.Write("earlier.trk", earlier));
     const auto before = run.State().track_buffer;
     const auto listed = run.Lines();
 
     run.Load(dir.Write("big.trk", Base().GhostData(size - Base().Build().size()).Build()));
 
-    EXPECT_NE(run.LogPanel().find("Track too large: big.trk has " + std::to_string(size) +
+    EXPECT_NE(run.Panel().find("Track too large: big.trk has " + std::to_string(size) +
                                   " bytes, at most 1000000 fit"),
               Text::npos);
     EXPECT_EQ(run.LastLog(), "big_1111_Old");

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 #include "track/TrackLayout.h"
 
 namespace tarmaxion {
@@ -30,8 +30,8 @@ TEST(LayoutTest, OffsetsFollowFromTheLandmapWordCountAndTheRecordsOffset) {
   builder.Landmap({1, 2, 3, 4}).Object(10, 4, 4).Gap(100);
   const auto bytes = builder.Build();
   const auto located = LocateRegions(ByteReader(bytes));
-  ASSERT_TRUE(located.layout) << located.problem;
-  const auto& layout = *located.layout;
+  ASSERT_TRUE(located.HasValue()) << located.Failure().message;
+  const auto& layout = *located;
   EXPECT_EQ(layout.landmap_words, 3);
   EXPECT_EQ(layout.heightmap, 22 + 2 * 3);
   EXPECT_EQ(layout.objects, 4118 + 2 * 3);
@@ -76,24 +76,24 @@ TEST(LayoutTest, RegionsOutsideTheDataAreReportedNeverRead) {
   };
   for (const auto& c : cases) {
     const auto located = LocateRegions(ByteReader(c.bytes));
-    EXPECT_FALSE(located.layout) << c.name;
-    EXPECT_EQ(located.problem, c.problem) << c.name;
+    EXPECT_FALSE(located.HasValue()) << c.name;
+    EXPECT_EQ(located.Failure().message, c.problem) << c.name;
   }
 }
 
 TEST(LayoutTest, NegativeCountsAndSmallNegativeWordCountsStayReadable) {
-  EXPECT_TRUE(LocateRegions(ByteReader(TrackBuilder().ObjectCount(-5).Build())).layout);
+  EXPECT_TRUE(LocateRegions(ByteReader(TrackBuilder().ObjectCount(-5).Build())).HasValue());
   // W = -1 decodes no run word; the heightmap then starts at offset 20.
   const auto located = LocateRegions(ByteReader(TrackBuilder().LandmapWordCount(-1).Build()));
-  ASSERT_TRUE(located.layout);
-  EXPECT_EQ(located.layout->heightmap, 20);
+  ASSERT_TRUE(located.HasValue());
+  EXPECT_EQ(located->heightmap, 20);
 }
 
 TEST(LayoutTest, ExactlyTheRecordsBlockAtTheEndIsEnough) {
   const auto bytes = TrackBuilder().Build();
   const auto located = LocateRegions(ByteReader(bytes));
-  ASSERT_TRUE(located.layout);
-  EXPECT_EQ(located.layout->records + 9627, static_cast<std::int64_t>(bytes.size()));
+  ASSERT_TRUE(located.HasValue());
+  EXPECT_EQ(located->records + 9627, static_cast<std::int64_t>(bytes.size()));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tests/support/TrackBuilder.h"
+#include "tools/builders/TrackBuilder.h"
 #include "track/TrackInfo.h"
 
 namespace tarmaxion {
@@ -26,8 +26,8 @@ std::vector<Text> List(const std::vector<std::uint8_t>& bytes) {
   const auto version = CheckVersion(reader);
   const auto located = LocateRegions(reader);
   EXPECT_TRUE(version.has_value());
-  EXPECT_TRUE(located.layout.has_value()) << located.problem;
-  auto lines = InfoLines(ReadTrackInfo(reader, *version, *located.layout));
+  EXPECT_TRUE(located.HasValue()) << located.Failure().message;
+  auto lines = InfoLines(ReadTrackInfo(reader, *version, *located));
   lines.insert(lines.begin(), VersionLine(*version));
   return lines;
 }

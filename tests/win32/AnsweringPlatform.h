@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/win32/Win32Platform.h"
+#include "platform/win32/Win32Platform.h"
 
 namespace tarmaxion::win32 {
 

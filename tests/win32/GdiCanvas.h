@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Image.h"
-#include "ui/win32/DibPixels.h"
+#include "gfx/Image.h"
+#include "platform/win32/DibPixels.h"
 
 namespace tarmaxion::win32::oracle {
 

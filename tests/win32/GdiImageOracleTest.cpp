@@ -5,10 +5,10 @@
 #include <random>
 #include <vector>
 
-#include "tests/support/BmpBuilder.h"
-#include "ui/Bmp.h"
-#include "ui/Raster.h"
-#include "ui/win32/Win32Platform.h"
+#include "tools/builders/BmpBuilder.h"
+#include "gfx/Bmp.h"
+#include "gfx/Raster.h"
+#include "platform/win32/Win32Platform.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -52,7 +52,7 @@ TEST(GdiImageOracleTest, EightBitBmpsConvertAsSetDIBitsDoes) {
   for (int i = 0; i < 2000; ++i) {
     const RandomBmp bmp = MakeRandomBmp(random);
     const auto ours = ImageFromBmp(bmp.bytes);
-    ASSERT_TRUE(ours.has_value());
+    ASSERT_TRUE(ours.HasValue());
     GdiCanvas gdi(bmp.width, bmp.height);
     const auto* info = reinterpret_cast<const BITMAPINFO*>(bmp.bytes.data() + 14);
     const std::uint32_t offset = bmp.bytes[10] | bmp.bytes[11] << 8;

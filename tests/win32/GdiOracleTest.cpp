@@ -5,7 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "ui/Raster.h"
+#include "gfx/Raster.h"
 
 namespace tarmaxion::win32 {
 namespace {

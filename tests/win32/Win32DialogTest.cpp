@@ -1,6 +1,6 @@
 // The file dialogs driven for real: a helper thread finds the dialog, reads what it shows,
 // types a name or presses a button, and the dialog's answer is checked.
-#include "ui/win32/Win32Platform.h"
+#include "platform/win32/Win32Platform.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "tests/support/TempDir.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {

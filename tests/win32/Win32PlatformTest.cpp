@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "tests/support/TempDir.h"
-#include "tests/support/TrackBuilder.h"
-#include "ui/win32/DibPixels.h"
+#include "tools/builders/TrackBuilder.h"
+#include "platform/win32/DibPixels.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -269,7 +269,7 @@ TEST(Win32ProgramLoadTest, LoadFillsTheRealControlsAndTheViewPaintsTheMap) {
   const std::string log = WindowText(GetDlgItem(window, kLogPanel));
   EXPECT_TRUE(log.ends_with("\r\nmonza_4567_Bob\r\n")) << log;
 
-  const Image* map = program.Drawing().ImageAt(kMapImage);
+  const Image* map = program.MapImage();
   ASSERT_NE(map, nullptr);
   const Rect view = PlaceOf(GetDlgItem(window, kMapView));
   EXPECT_EQ(view.width, 512);

@@ -1,0 +1,57 @@
+#include "app/TrackApi.h"
+
+#include "app/TrackMessages.h"
+#include "track/Conversion.h"
+
+namespace tarmaxion {
+
+const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, const Text& file_name) {
+  bytes_ = bytes;
+  file_name_ = file_name;
+  report_ = TrackReport{};
+  report_.size = bytes.size();
+  if (bytes.size() > kMaxTrackFileSize) {
+    report_.outcome = TrackOutcome::kTooLarge;
+    report_.message = TooLargeMessage(file_name, bytes.size());
+    return report_;
+  }
+  report_.info_lines.push_back(FileLine(file_name, static_cast<std::int64_t>(bytes.size())));
+
+  const ByteReader track(bytes);
+  report_.version = CheckVersion(track);
+  if (!report_.version) {
+    report_.outcome = TrackOutcome::kRefused;
+    report_.message = kVersionCaution;
+    return report_;
+  }
+  report_.info_lines.push_back(VersionLine(*report_.version));
+
+  const auto located = LocateRegions(track);
+  if (!located) {
+    // Nothing more can be listed, drawn or converted safely from this file.
+    report_.outcome = TrackOutcome::kDamaged;
+    report_.damage = located.Failure().kind;
+    report_.message = located.Failure().message;
+    return report_;
+  }
+  report_.outcome = TrackOutcome::kRead;
+  report_.info = ReadTrackInfo(track, *report_.version, *located);
+  for (auto& line : InfoLines(report_.info)) report_.info_lines.push_back(std::move(line));
+  return report_;
+}
+
+TrackMap TrackApi::Map() {
+  if (report_.outcome != TrackOutcome::kRead) return {};
+  auto name = map_.Draw(bytes_, report_.info, file_name_);
+  if (!name) return {};
+  return {map_.Picture(), std::move(*name)};
+}
+
+std::span<const std::uint8_t> TrackApi::CopyAs105() {
+  if (report_.outcome != TrackOutcome::kRead) return {};
+  copy_.assign(bytes_.begin(), bytes_.end());
+  ConvertTo105(copy_, report_.info.layout);
+  return copy_;
+}
+
+}  // namespace tarmaxion

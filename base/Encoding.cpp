@@ -1,0 +1,81 @@
+#include "base/Encoding.h"
+
+#include <array>
+
+namespace tarmaxion {
+namespace {
+
+// Unicode code points of bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CodePointOf(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80u] : char32_t{byte};
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  const auto put = [&out](unsigned value) { out.push_back(static_cast<char>(value)); };
+  if (c < 0x80) {
+    put(c);
+  } else if (c < 0x800) {
+    put(0xC0u | (c >> 6));
+    put(0x80u | (c & 0x3Fu));
+  } else {
+    put(0xE0u | (c >> 12));
+    put(0x80u | ((c >> 6) & 0x3Fu));
+    put(0x80u | (c & 0x3Fu));
+  }
+}
+
+char ByteOf(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
+// Decodes one UTF-8 sequence at position i and advances i; malformed input yields U+FFFD.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(utf8[i++]);
+  if (lead < 0x80) return lead;
+  const int extra = lead >= 0xF0 && lead < 0xF8 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+  if (extra < 0 || lead >= 0xF8) return 0xFFFD;
+  char32_t c = lead & (0x3Fu >> extra);
+  for (int k = 0; k < extra; ++k) {
+    if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0u) != 0x80u) return 0xFFFD;
+    c = (c << 6) | (static_cast<unsigned char>(utf8[i++]) & 0x3Fu);
+  }
+  return c;
+}
+
+}  // namespace
+
+std::string Utf8FromWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char byte : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(byte)));
+  return out;
+}
+
+Text Windows1252FromUtf8(std::string_view utf8) {
+  Text out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) out.push_back(ByteOf(NextCodePoint(utf8, i)));
+  return out;
+}
+
+std::string DropLastCharacters(std::string_view utf8, std::size_t n) {
+  std::size_t end = utf8.size();
+  for (std::size_t dropped = 0; dropped < n; ++dropped) {
+    if (end == 0) return {};
+    do {
+      --end;
+    } while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0u) == 0x80u);
+  }
+  return std::string(utf8.substr(0, end));
+}
+
+}  // namespace tarmaxion

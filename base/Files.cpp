@@ -1,0 +1,117 @@
+#include "base/Files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "base/NativePath.h"
+
+namespace tarmaxion {
+namespace fs = std::filesystem;
+namespace {
+
+std::string SystemReason(int error) { return std::generic_category().message(error); }
+
+// A name in the target's folder that no other save is likely to pick at the same time. The
+// system's entropy seeds one generator per thread: asking it for every save costs more than
+// a batch of small saves takes otherwise.
+fs::path TemporaryBeside(const fs::path& target) {
+  thread_local std::minstd_rand numbers(std::random_device{}());
+  auto name = target.filename();
+  name += ".tmp" + std::to_string(numbers() % 1000000u);
+  return target.parent_path() / name;
+}
+
+FileWrite Failed(WriteProblem kind, std::string reason) {
+  return Problem<WriteProblem>{kind, std::move(reason)};
+}
+
+FileWrite WriteAll(const fs::path& path, std::span<const std::uint8_t> bytes) {
+  errno = 0;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return Failed(WriteProblem::kWriteFailed, SystemReason(errno));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  const int write_error = errno;
+  out.close();
+  if (!out) {
+    return Failed(WriteProblem::kWriteFailed, write_error != 0 ? SystemReason(write_error) : "the write failed");
+  }
+  return Done{};
+}
+
+// Whether an existing file may be written in place. Opening it to append changes nothing in it.
+FileWrite CheckWritable(const fs::path& path) {
+  errno = 0;
+  std::ofstream probe(path, std::ios::binary | std::ios::app);
+  if (!probe) return Failed(WriteProblem::kNotWritable, SystemReason(errno));
+  return Done{};
+}
+
+}  // namespace
+
+FileRead ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> destination) {
+  const auto cannot_open = [](std::string reason) { return ReadFailure{ReadProblem::kCannotOpen, std::move(reason)}; };
+  if (utf8_path.empty()) return cannot_open("no file chosen");
+  const auto path = NativePath(utf8_path);
+  std::error_code error;
+  const auto kind = fs::status(path, error);
+  if (fs::is_directory(kind)) return cannot_open("it is a folder");
+  // A pipe or device could block or never end; a track is always a plain file.
+  if (fs::exists(kind) && !fs::is_regular_file(kind)) return cannot_open("it is not a regular file");
+  errno = 0;
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return cannot_open(SystemReason(errno));
+  const auto end = in.tellg();
+  if (end < 0) return cannot_open("its size cannot be read");
+  const auto reported_size = static_cast<std::uintmax_t>(end);
+  if (reported_size > destination.size()) {
+    return ReadFailure{ReadProblem::kTooLarge, "the file is too large", 0, reported_size};
+  }
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(destination.data()), static_cast<std::streamsize>(end));
+  const auto arrived = static_cast<std::size_t>(in.gcount());
+  if (arrived != reported_size) {
+    return ReadFailure{ReadProblem::kReadShort, "the file ended early", arrived, reported_size};
+  }
+  return arrived;
+}
+
+FileWrite WriteFileReplacing(std::string_view utf8_path,
+                                   std::span<const std::uint8_t> bytes) {
+  auto target = NativePath(utf8_path);
+  std::error_code error;
+  const auto existing = fs::status(target, error);
+  if (fs::is_directory(existing)) return Failed(WriteProblem::kIsFolder, "it is a folder");
+  if (fs::exists(existing) && !fs::is_regular_file(existing)) {
+    // A device or pipe cannot be replaced by renaming; it takes the bytes directly.
+    return WriteAll(target, bytes);
+  }
+  if (fs::exists(existing)) {
+    // Replace what a link points at, not the link itself.
+    if (auto resolved = fs::canonical(target, error); !error) target = std::move(resolved);
+    // Renaming over a file needs only the folder's permission; a file the user may not write
+    // stays as it is, as it would with a write in place.
+    if (auto writable = CheckWritable(target); !writable) return writable;
+  }
+  const auto temporary = TemporaryBeside(target);
+  if (auto written = WriteAll(temporary, bytes); !written) {
+    fs::remove(temporary, error);
+    return written;
+  }
+  if (fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);
+  fs::rename(temporary, target, error);
+  if (error) {
+    const auto reason = error.message();
+    fs::remove(temporary, error);
+    return Failed(WriteProblem::kWriteFailed, reason);
+  }
+  return Done{};
+}
+
+}  // namespace tarmaxion

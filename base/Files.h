@@ -1,0 +1,40 @@
+// Whole-file reading into a caller's buffer and replacing writes that never leave a
+// half-written file behind. Paths are UTF-8 on every platform.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "base/Result.h"
+
+namespace tarmaxion {
+
+enum class ReadProblem { kCannotOpen, kTooLarge, kReadShort };
+
+struct ReadFailure {
+  ReadProblem kind = ReadProblem::kCannotOpen;
+  std::string message;  // the system's reason ("No such file or directory")
+  // kReadShort: the bytes that did arrive at the start of the destination; 0 otherwise (the
+  // destination is then untouched).
+  std::size_t arrived = 0;
+  std::uintmax_t reported_size = 0;  // the file's size as reported when it was opened
+};
+
+// The number of bytes read: the whole file.
+using FileRead = Result<std::size_t, ReadFailure>;
+
+// Reads the whole file into the start of destination with one read request. A file larger
+// than destination is not read at all.
+FileRead ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> destination);
+
+enum class WriteProblem { kIsFolder, kNotWritable, kWriteFailed };
+using FileWrite = Outcome<Problem<WriteProblem>>;
+
+// Writes bytes to a temporary file beside the target and renames it over the target only
+// when every byte is on disk, so a failed write leaves an existing target as it was. An
+// existing target that may not be written (a read-only file) is refused, not replaced.
+FileWrite WriteFileReplacing(std::string_view utf8_path, std::span<const std::uint8_t> bytes);
+
+}  // namespace tarmaxion

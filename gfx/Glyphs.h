@@ -1,0 +1,40 @@
+// Text as ink: the platform rasterises a string in a loaded font, the portable raster blits it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "base/Text.h"
+
+namespace tarmaxion {
+
+// The cells of a whole string: width x height, one byte per pixel, nonzero where a glyph inks.
+// The box is the opaque text box: the sum of the advances wide, ascent plus descent high.
+struct GlyphMask {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> ink;  // row by row from the top, width bytes a row
+
+  bool InkAt(int x, int y) const {
+    return ink[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+               static_cast<std::size_t>(x)] != 0;
+  }
+};
+
+class GlyphSource {
+ public:
+  virtual ~GlyphSource() = default;
+  // Loads a font into slot font_id; false when the platform cannot make it.
+  virtual bool LoadFont(int font_id, const Text& face, int points) = 0;
+  // Rasterises text in a loaded font without antialiasing; an empty mask for an unknown font.
+  virtual GlyphMask RenderText(int font_id, const Text& text) const = 0;
+};
+
+// No fonts at all: every text renders as an empty mask, so labels draw nothing.
+class NoGlyphs : public GlyphSource {
+ public:
+  bool LoadFont(int, const Text&, int) override { return false; }
+  GlyphMask RenderText(int, const Text&) const override { return {}; }
+};
+
+}  // namespace tarmaxion

@@ -1,0 +1,66 @@
+// The one interface a backend implements: a main window, five kinds of control, two file
+// dialogs, events, and (through GlyphSource) fonts. Everything else is decided in the core.
+#pragma once
+
+#include <string>
+
+#include "gfx/Glyphs.h"
+#include "gfx/Image.h"
+#include "base/Text.h"
+
+namespace tarmaxion {
+
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+enum class EventKind { kControl, kClose, kOther };
+
+struct Event {
+  EventKind kind = EventKind::kOther;
+  int control_id = 0;  // for kControl: the id of the control that sent it
+};
+
+// What a file dialog is asked to show. Texts are Windows-1252; paths are UTF-8.
+struct FileDialogRequest {
+  Text title;
+  std::string default_path;  // split by SplitDefaultPath into folder and file name
+  Text filter;               // "description|pattern|description|pattern..."
+  int filter_index = 0;      // 0 selects the first pair
+};
+
+class Platform : public GlyphSource {
+ public:
+  // Outer top-left corner at (frame.x, frame.y); frame.width x frame.height is the client area.
+  virtual void CreateMainWindow(const Rect& frame, const Text& title) = 0;
+  // Blocks until the next event.
+  virtual Event WaitEvent() = 0;
+
+  virtual void CreateEditor(int id, const Rect& area) = 0;
+  virtual void CreateLabel(int id, const Rect& area, const Text& text) = 0;
+  virtual void CreateImageView(int id, const Rect& area) = 0;
+  virtual void CreateButton(int id, const Rect& area, const Text& caption) = 0;
+
+  // Editor: a line break first unless the box is empty, then the text. An empty first item
+  // still counts, so the next item starts on line 2.
+  virtual void AppendLine(int id, const Text& text) = 0;
+  virtual void ClearLines(int id) = 0;
+  // Label: replaces the whole text; CR LF starts a new line.
+  virtual void SetText(int id, const Text& text) = 0;
+  // Image view: shows image unscaled at its top-left corner and repaints now; nullptr shows
+  // no image. The view keeps the pointer until the next call, so later drawing shows at the
+  // next repaint.
+  virtual void ShowImage(int id, const Image* image) = 0;
+
+  // The chosen full path (UTF-8), or "" when the user cancels or the dialog fails.
+  virtual std::string OpenFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::string SaveFileDialog(const FileDialogRequest& request) = 0;
+
+  // Releases the controls, the window and the fonts; called once after the event loop.
+  virtual void ShutDown() = 0;
+};
+
+}  // namespace tarmaxion

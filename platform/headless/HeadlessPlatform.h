@@ -1,0 +1,85 @@
+// A Platform without a screen, for tests and batch tools: events and dialog answers come from
+// a script, control texts are recorded, and glyphs are drawn from a fixed deterministic font,
+// or by a glyph source of a real platform where the picture must show the window's letters.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace tarmaxion {
+
+enum class ControlKind { kEditor, kLabel, kImageView, kButton };
+
+struct HeadlessControl {
+  ControlKind kind = ControlKind::kLabel;
+  Rect area;
+  Text text;                         // label text or button caption
+  std::vector<Text> lines;           // editor items
+  const Image* image = nullptr;      // image view
+  int show_count = 0;                // how often ShowImage reached the view
+};
+
+class HeadlessPlatform : public Platform {
+ public:
+  // Glyph cells of the deterministic font: every character is kGlyphWidth x kGlyphHeight.
+  static constexpr int kGlyphWidth = 9;
+  static constexpr int kGlyphHeight = 16;
+
+  HeadlessPlatform() = default;
+  // Fonts are loaded into and glyphs rasterised by fonts, which must outlive this platform;
+  // nullptr keeps the deterministic font.
+  explicit HeadlessPlatform(GlyphSource* fonts) : external_fonts_(fonts) {}
+
+  // Script: events are taken in order; once they run out, WaitEvent gives the close request.
+  void QueueClick(int control_id) { events_.push_back({EventKind::kControl, control_id}); }
+  void QueueEvent(Event event) { events_.push_back(event); }
+  // Answers of the next file dialogs, in order; "" is a cancel, as is running out of answers.
+  void QueueDialogAnswer(std::string path) { answers_.push_back(std::move(path)); }
+
+  // What the program did.
+  bool HasControl(int id) const { return controls_.count(id) != 0; }
+  const HeadlessControl& Control(int id) const { return controls_.at(id); }
+  const std::vector<int>& CreationOrder() const { return creation_order_; }
+  const std::vector<FileDialogRequest>& Dialogs() const { return dialogs_; }
+  const Text& WindowTitle() const { return title_; }
+  const Rect& WindowFrame() const { return frame_; }
+  bool IsShutDown() const { return shut_down_; }
+  const std::map<int, Text>& Fonts() const { return fonts_; }
+
+  void CreateMainWindow(const Rect& frame, const Text& title) override;
+  Event WaitEvent() override;
+  void CreateEditor(int id, const Rect& area) override;
+  void CreateLabel(int id, const Rect& area, const Text& text) override;
+  void CreateImageView(int id, const Rect& area) override;
+  void CreateButton(int id, const Rect& area, const Text& caption) override;
+  void AppendLine(int id, const Text& text) override;
+  void ClearLines(int id) override;
+  void SetText(int id, const Text& text) override;
+  void ShowImage(int id, const Image* image) override;
+  std::string OpenFileDialog(const FileDialogRequest& request) override;
+  std::string SaveFileDialog(const FileDialogRequest& request) override;
+  void ShutDown() override;
+  bool LoadFont(int font_id, const Text& face, int points) override;
+  GlyphMask RenderText(int font_id, const Text& text) const override;
+
+ private:
+  void Add(int id, ControlKind kind, const Rect& area, const Text& text);
+  std::string NextAnswer(const FileDialogRequest& request);
+
+  std::deque<Event> events_;
+  std::deque<std::string> answers_;
+  std::map<int, HeadlessControl> controls_;
+  std::vector<int> creation_order_;
+  std::vector<FileDialogRequest> dialogs_;
+  std::map<int, Text> fonts_;
+  GlyphSource* external_fonts_ = nullptr;  // nullptr: the deterministic font
+  Text title_;
+  Rect frame_;
+  bool shut_down_ = false;
+};
+
+}  // namespace tarmaxion

@@ -1,0 +1,34 @@
+#include "platform/win32/WideText.h"
+
+#include <windows.h>
+
+namespace tarmaxion::win32 {
+namespace {
+
+constexpr UINT kWindows1252 = 1252;
+
+std::wstring Widen(UINT code_page, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+std::wstring WideFromUtf8(std::string_view utf8) { return Widen(CP_UTF8, utf8); }
+
+std::wstring WideFromWindows1252(std::string_view text) { return Widen(kWindows1252, text); }
+
+std::string Utf8FromWide(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
+}  // namespace tarmaxion::win32

@@ -1,0 +1,32 @@
+#include "preview/MapPreview.h"
+
+#include "preview/Caption.h"
+#include "preview/MapBitmap.h"
+#include "preview/MapBuild.h"
+#include "preview/ObjectMarkers.h"
+#include "preview/Palette.h"
+#include "preview/WaterOverlay.h"
+
+namespace tarmaxion {
+namespace {
+
+constexpr int kMapSlot = 1;
+
+}  // namespace
+
+MapPreview::MapPreview(const GlyphSource* caption_glyphs)
+    : graphics_(caption_glyphs != nullptr ? *caption_glyphs : no_glyphs_), bitmap_(kMapBitmapSize) {}
+
+std::optional<Text> MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info,
+                                     const Text& file_name) {
+  const ByteReader reader(track);
+  auto map_name = BuildMap(reader, MapBitmap(bitmap_.data(), kMapBitmapSize), info, kLandmapColours,
+                           file_name, graphics_, kMapSlot, kCaptionFont);
+  DrawWater(reader, info, graphics_, kMapSlot);
+  DrawObjects(track, info, kObjectColours, graphics_, kMapSlot);
+  return map_name;
+}
+
+const Image* MapPreview::Picture() const { return graphics_.ImageAt(kMapSlot); }
+
+}  // namespace tarmaxion

@@ -1,0 +1,62 @@
+#include "programs/trkconv/ConvertCommand.h"
+
+#include "app/TrackMessages.h"
+#include "base/Encoding.h"
+#include "base/Files.h"
+#include "base/NativePath.h"
+#include "programs/trkconv/ProgressBar.h"
+#include "programs/trkconv/TrackLoader.h"
+#include "track/Conversion.h"
+
+namespace tarmaxion::cli {
+namespace {
+
+// Writes the copy of one track, or says why not. The loader is the same for every track of a
+// batch, so the copies reuse its buffers.
+FileOutcome ConvertOne(const std::string& track, const std::string& output, const OutputGuard& guard,
+                       TrackLoader& loader) {
+  if (auto allowed = guard.MayWrite(output); !allowed) return allowed;
+  const auto loaded = loader.Load(track);
+  if (!loaded) return loaded.Failure();
+  if ((*loaded)->outcome != TrackOutcome::kRead) {
+    return Failure{FailureKind::kNotConverted, Utf8FromWindows1252((*loaded)->message)};
+  }
+  if (const auto written = WriteFileReplacing(output, loader.Api().CopyAs105()); !written) {
+    return Failure{FailureKind::kNotWritten,
+                   Utf8FromWindows1252(NotSavedMessage(output, written.Failure().message))};
+  }
+  return Done{};
+}
+
+}  // namespace
+
+std::string ConvertedPath(const ConvertOptions& options, const std::string& track) {
+  if (!options.output.empty()) return options.output;
+  if (options.out_dir.empty()) return ConvertedName(track);
+  return Utf8Path(NativePath(options.out_dir) / NativePath(ConvertedName(FilePart(track))));
+}
+
+bool RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+  OutputGuard guard(options.tracks, options.replace);
+  ProgressBar progress(err, options.tracks.size(),
+                       options.progress_bar && options.tracks.size() >= kProgressBarFrom);
+  TrackLoader loader;
+  bool all_converted = true;
+  std::size_t done = 0;
+  for (const auto& track : options.tracks) {
+    const auto output = ConvertedPath(options, track);
+    const auto converted = ConvertOne(track, output, guard, loader);
+    progress.Clear();
+    if (!converted) {
+      all_converted = false;
+      ReportFailure(err, track, converted.Failure().message);
+    } else {
+      guard.Written(output);
+      out << track << " -> " << output << '\n' << std::flush;
+    }
+    progress.Show(++done);
+  }
+  return all_converted;
+}
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,57 @@
+#include "programs/trkconv/ImageFiles.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tarmaxion::cli {
+namespace {
+
+constexpr std::uint32_t kBmpHeaderSize = 14 + 40;
+
+void PutLe(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int width) {
+  for (int i = 0; i < width; ++i)
+    bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+}  // namespace
+
+ImageFormat FormatForName(std::string_view path) {
+  constexpr std::string_view kBmp = ".bmp";
+  if (path.size() < kBmp.size()) return ImageFormat::kPng;
+  const auto ending = path.substr(path.size() - kBmp.size());
+  const bool is_bmp = std::equal(ending.begin(), ending.end(), kBmp.begin(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == b;
+  });
+  return is_bmp ? ImageFormat::kBmp : ImageFormat::kPng;
+}
+
+std::vector<std::uint8_t> EncodeBmp(const Image& image) {
+  const auto width = static_cast<std::uint32_t>(image.Width());
+  const auto height = static_cast<std::uint32_t>(image.Height());
+  const std::uint32_t row_size = (3 * width + 3) / 4 * 4;
+  const std::uint32_t pixel_size = row_size * height;
+  std::vector<std::uint8_t> bytes(kBmpHeaderSize + pixel_size, 0);
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  PutLe(bytes, 2, kBmpHeaderSize + pixel_size, 4);  // file size
+  PutLe(bytes, 10, kBmpHeaderSize, 4);              // pixel offset
+  PutLe(bytes, 14, 40, 4);                          // info header size
+  PutLe(bytes, 18, width, 4);
+  PutLe(bytes, 22, height, 4);  // positive: bottom-up rows
+  PutLe(bytes, 26, 1, 2);       // planes
+  PutLe(bytes, 28, 24, 2);      // bits per pixel; compression 0 is BI_RGB
+  PutLe(bytes, 34, pixel_size, 4);
+  for (int y = 0; y < image.Height(); ++y) {
+    auto at = kBmpHeaderSize + static_cast<std::size_t>(image.Height() - 1 - y) * row_size;
+    const Colour* row = image.Row(y);
+    for (int x = 0; x < image.Width(); ++x) {
+      const Colour c = row[x];
+      bytes[at++] = BlueOf(c);
+      bytes[at++] = GreenOf(c);
+      bytes[at++] = RedOf(c);
+    }
+  }
+  return bytes;
+}
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,25 @@
+// The map image as a file: PNG through the platform's encoder, or an uncompressed 24-bit BMP.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "gfx/Image.h"
+
+namespace tarmaxion::cli {
+
+enum class ImageFormat { kPng, kBmp };
+
+// BMP for a name ending in ".bmp" (any case), PNG otherwise.
+ImageFormat FormatForName(std::string_view path);
+
+// Bottom-up rows of blue, green, red bytes, each row padded to four bytes, no palette.
+std::vector<std::uint8_t> EncodeBmp(const Image& image);
+
+// An 8-bit RGB PNG; nothing when the encoder cannot make it. Implemented per platform: by
+// libpng (PngLibpng.cpp) or by the Windows Imaging Component (PngWic.cpp).
+std::optional<std::vector<std::uint8_t>> EncodePng(const Image& image);
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,40 @@
+#include "programs/trkconv/InfoCommand.h"
+
+#include "base/Encoding.h"
+#include "programs/trkconv/Failure.h"
+#include "programs/trkconv/InfoJson.h"
+#include "programs/trkconv/TrackLoader.h"
+
+namespace tarmaxion::cli {
+namespace {
+
+void PrintLines(const TrackReport& report, bool first, std::ostream& out) {
+  if (!first) out << '\n';
+  for (const auto& line : report.info_lines) out << Utf8FromWindows1252(line) << '\n';
+}
+
+}  // namespace
+
+bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
+  TrackLoader loader;
+  bool all_listed = true;
+  bool first_block = true;
+  for (const auto& path : options.tracks) {
+    const auto loaded = loader.Load(path);
+    if (options.format == InfoFormat::kJson) {
+      out << TrackJson(path, loaded).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    } else if (loaded) {
+      // A file that cannot be read has no lines of its own.
+      PrintLines(**loaded, first_block, out);
+      first_block = false;
+    }
+    if (!loaded || (*loaded)->outcome != TrackOutcome::kRead) {
+      all_listed = false;
+      out.flush();
+      ReportFailure(err, path, loaded ? Utf8FromWindows1252((*loaded)->message) : loaded.Failure().message);
+    }
+  }
+  return all_listed;
+}
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,61 @@
+#include "programs/trkconv/InfoJson.h"
+
+#include "base/Encoding.h"
+
+namespace tarmaxion::cli {
+namespace {
+
+const char* VersionName(TrackVersion version) { return version == TrackVersion::k110 ? "1.10" : "1.05"; }
+
+nlohmann::ordered_json Records(const TrackInfo& info) {
+  auto records = nlohmann::ordered_json::array();
+  for (int i = 0; i < trk::kRecordCount; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    records.push_back({
+        {"record", i == kBestRecord ? std::string("Best") : std::to_string(i)},
+        {"driver", Utf8FromWindows1252(info.driver_names[k])},
+        {"lap_time", info.lap_times[k]},
+        {"car", Utf8FromWindows1252(info.car_names[k])},
+    });
+  }
+  return records;
+}
+
+void AddListedFields(nlohmann::ordered_json& json, const TrackInfo& info) {
+  json["world_size"] = info.world_size;
+  json["water_level"] = info.water_level;
+  json["angel"] = info.angel;
+  json["rotation"] = info.rotation;
+  json["zoom"] = info.zoom;
+  json["start_finish_line"] = info.start_finish;
+  json["landmap_size"] = info.landmap_size;
+  json["object_count"] = info.layout.object_count;
+  json["track_length"] = info.track_length;
+  json["author"] = Utf8FromWindows1252(info.author);
+  json["record_date"] = Utf8FromWindows1252(info.record_date);
+  json["records"] = Records(info);
+  json["ghost_frames"] = info.ghost_frames;
+}
+
+}  // namespace
+
+nlohmann::ordered_json TrackJson(const std::string& path, const Result<const TrackReport*, Failure>& loaded) {
+  nlohmann::ordered_json json;
+  json["path"] = path;
+  json["file"] = FilePart(path);
+  if (!loaded) {
+    json["error"] = loaded.Failure().message;
+    return json;
+  }
+  const TrackReport& report = **loaded;
+  json["size"] = report.size;
+  if (report.version) json["version"] = VersionName(*report.version);
+  if (report.outcome == TrackOutcome::kRead) {
+    AddListedFields(json, report.info);
+  } else {
+    json["error"] = Utf8FromWindows1252(report.message);
+  }
+  return json;
+}
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,16 @@
+// One track's listing as a JSON object: every field of the info list by name, numbers as
+// numbers, texts in UTF-8, the seven records as an array; "error" for a track that could not
+// be read or that the window refuses.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "app/TrackApi.h"
+#include "programs/trkconv/Failure.h"
+
+namespace tarmaxion::cli {
+
+nlohmann::ordered_json TrackJson(const std::string& path, const Result<const TrackReport*, Failure>& loaded);
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,28 @@
+#include "programs/trkconv/TrackLoader.h"
+
+#include <span>
+
+#include "app/TrackMessages.h"
+#include "base/Encoding.h"
+#include "base/Files.h"
+#include "preview/Caption.h"
+
+namespace tarmaxion::cli {
+
+TrackLoader::TrackLoader(GlyphSource* caption_glyphs)
+    : buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kMaxTrackFileSize)), api_(caption_glyphs) {
+  if (caption_glyphs != nullptr) caption_glyphs->LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
+}
+
+Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_path) {
+  const auto file = std::span(buffer_.get(), kMaxTrackFileSize);
+  const auto read = ReadWholeFile(utf8_path, file);
+  // A short read is no track either: only part of the file would be shown or converted.
+  if (!read) {
+    const auto message = ReadMessage(read, utf8_path).value_or("the file cannot be read");
+    return Failure{FailureKind::kUnreadable, Utf8FromWindows1252(message)};
+  }
+  return &api_.Open(file.first(*read), DisplayName(utf8_path));
+}
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,33 @@
+// Every trkconv command starts the same way: read a track file whole and open it with the
+// track API, reusing one buffer and one API for a whole batch.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/TrackApi.h"
+#include "base/Result.h"
+#include "programs/trkconv/Failure.h"
+
+namespace tarmaxion::cli {
+
+class TrackLoader {
+ public:
+  // Captions are drawn in caption_glyphs, after it has loaded the caption font; nullptr
+  // leaves the caption band empty.
+  explicit TrackLoader(GlyphSource* caption_glyphs = nullptr);
+
+  // The API's report on the track at utf8_path, or why the file could not be read whole (the
+  // window's message, UTF-8). The report stays valid until the next Load.
+  Result<const TrackReport*, Failure> Load(const std::string& utf8_path);
+  TrackApi& Api() { return api_; }
+
+ private:
+  // Left uninitialised: each file is read in before it is looked at, and the untouched pages of
+  // a batch of small tracks never cost memory.
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  TrackApi api_;
+};
+
+}  // namespace tarmaxion::cli

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "programs/trkconv/ImageFiles.h"
+#include "tests/trkconv/ImageDecoding.h"
+#include "tests/trkconv/TrkconvRun.h"
+#include "tests/trkconv/WindowReference.h"
+#include "tests/support/TempDir.h"
+
+namespace tarmaxion {
+namespace {
+
+using testing::DecodeBmp24;
+using testing::DecodePng;
+using testing::ReadBytes;
+using testing::RichTrack;
+using testing::RunInProcess;
+using testing::RunWindow;
+using testing::SamePixels;
+using testing::TempDir;
+
+constexpr int kMapRows = 512;
+
+// An image whose every pixel differs from its neighbours, with an odd width so BMP rows pad.
+Image Pattern(int width, int height) {
+  Image image(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      image.Set(x, y, Rgb(static_cast<std::uint8_t>(40 * x), static_cast<std::uint8_t>(70 * y), 255));
+    }
+  }
+  return image;
+}
+
+TEST(ImageFilesTest, BmpAndPngReadBackToTheSamePixels) {
+  const auto image = Pattern(3, 2);
+  const auto bmp = cli::EncodeBmp(image);
+  EXPECT_EQ(bmp.size(), 54u + 2 * 12);
+  const auto from_bmp = DecodeBmp24(bmp);
+  ASSERT_TRUE(from_bmp);
+  EXPECT_TRUE(SamePixels(*from_bmp, image, 2));
+
+  const auto png = cli::EncodePng(image);
+  ASSERT_TRUE(png);
+  const auto from_png = DecodePng(*png);
+  ASSERT_TRUE(from_png);
+  EXPECT_EQ(from_png->Height(), 2);
+  EXPECT_TRUE(SamePixels(*from_png, image, 2));
+}
+
+TEST(ImageFilesTest, FormatFollowsTheNamesEnding) {
+  EXPECT_EQ(cli::FormatForName("map.bmp"), cli::ImageFormat::kBmp);
+  EXPECT_EQ(cli::FormatForName("MAP.BMP"), cli::ImageFormat::kBmp);
+  EXPECT_EQ(cli::FormatForName("map.png"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("bmp"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("map"), cli::ImageFormat::kPng);
+}
+
+class PreviewTest : public ::testing::Test {
+ protected:
+  // Runs trkconv preview and reads back what it wrote, checking it against the window's image.
+  void ExpectWindowsImage(const std::vector<std::string>& args, const std::string& image_path, bool bmp) {
+    const auto window = RunWindow(track_);
+    ASSERT_TRUE(window.image);
+    const auto run = RunInProcess(args);
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(run.out, track_ + " -> " + image_path + "\n");
+    const auto bytes = ReadBytes(image_path);
+    const auto image = bmp ? DecodeBmp24(bytes) : DecodePng(bytes);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->Width(), 512);
+    EXPECT_EQ(image->Height(), 560);
+    EXPECT_TRUE(SamePixels(*image, *window.image, kMapRows));
+  }
+
+  TempDir dir_;
+  std::string track_ = dir_.Write("rich.trk", RichTrack().Build());
+};
+
+TEST_F(PreviewTest, BmpHoldsTheWindowsMapImage) {
+  const auto image = dir_.File("map.bmp");
+  ExpectWindowsImage({"preview", "-o", image, track_}, image, true);
+}
+
+TEST_F(PreviewTest, PngBesideTheTrackByDefault) {
+  ExpectWindowsImage({"preview", track_}, dir_.File("rich.png"), false);
+}
+
+// Glyphs unlike the deterministic font's: solid cells of another size.
+class SolidGlyphs : public GlyphSource {
+ public:
+  bool LoadFont(int, const Text&, int) override { return true; }
+  GlyphMask RenderText(int, const Text& text) const override {
+    GlyphMask mask{5 * static_cast<int>(text.size()), 7, {}};
+    mask.ink.assign(static_cast<std::size_t>(mask.width * mask.height), 1);
+    return mask;
+  }
+};
+
+TEST_F(PreviewTest, TheCaptionIsInTheGlyphsTheProgramOffers) {
+  SolidGlyphs glyphs;
+  const auto run = RunInProcess({"preview", track_}, false, &glyphs);
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const auto image = DecodePng(ReadBytes(dir_.File("rich.png")));
+  ASSERT_TRUE(image);
+  const auto window = RunWindow(track_, "", &glyphs);
+  ASSERT_TRUE(window.image);
+  EXPECT_TRUE(SamePixels(*image, *window.image, 560));
+  const auto box_font = RunWindow(track_);
+  ASSERT_TRUE(box_font.image);
+  EXPECT_FALSE(SamePixels(*image, *box_font.image, 560));
+}
+
+TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
+  const auto old = dir_.Write("old.trk", RichTrack().Version(262).Build());
+  const auto run = RunInProcess({"preview", old});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(run.err, "trkconv: " + old + ": Caution: Version <> 1.05\n");
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("old.png")));
+
+  EXPECT_EQ(RunInProcess({"preview", dir_.File("missing.trk")}).exit_code, 1);
+}
+
+TEST_F(PreviewTest, NeverWritesOverTheTrackNorAnExistingFileWithoutForce) {
+  const auto bytes = ReadBytes(track_);
+  const auto over_track = RunInProcess({"preview", "--force", "-o", track_, track_});
+  EXPECT_EQ(over_track.exit_code, 1);
+  EXPECT_EQ(ReadBytes(track_), bytes);
+
+  const auto existing = dir_.Write("rich.png", {9});
+  const auto refused = RunInProcess({"preview", track_});
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_NE(refused.err.find("already exists"), std::string::npos);
+  EXPECT_EQ(ReadBytes(existing), std::vector<std::uint8_t>{9});
+}
+
+}  // namespace
+}  // namespace tarmaxion
