@@ -98,5 +98,18 @@ TEST_F(PreviewProgramTest, RejectedLoadKeepsTheMapThatWasShown) {
   EXPECT_NE(Panel().find("monza_4567_Bob"), Text::npos);
 }
 
+// The window's buffer keeps what its load and save did to it: a cancelled load lists and draws
+// that buffer again, with the rewritten types and, after a save, version byte 5.
+TEST_F(PreviewProgramTest, CancelledLoadShowsTheBufferAsTheLoadAndSaveLeftIt) {
+  Load(dir_.Write("monza.trk", Monza().Build()));
+  ASSERT_EQ(Map().At(256, 255), kObjectColours[11]);  // type 26, drawn as read
+  Load("");
+  EXPECT_EQ(Map().At(256, 255), kBackground);  // now type 8, which no pass draws
+  EXPECT_EQ(Lines()[1], "Tarmaxion 1.10");
+  Save(dir_.File("monza_c.trk"));
+  Load("");
+  EXPECT_EQ(Lines()[1], "Tarmaxion 1.05");
+}
+
 }  // namespace
 }  // namespace tarmaxion

@@ -98,7 +98,8 @@ TEST(ListingTest, RecordDatePadsMinuteAndSecondAndKeepsFirstTwoOfLongerTexts) {
 TEST(ListingTest, NameFieldsStopAtTwelveCharactersOrNulAndAreTrimmed) {
   auto track = FullTrack();
   // 13 bytes without NUL: the 13th is never part of the name.
-  track.Record(1, "ABCDEFGHIJKLM", 100).Record(2, "  Ace \0xx", 200).Record(3, "     ", 300);
+  // The literal's length keeps its NUL and the bytes after it in the field.
+  track.Record(1, "ABCDEFGHIJKLM", 100).Record(2, std::string("  Ace \0xx", 9), 200).Record(3, "     ", 300);
   const auto lines = List(track.Build());
   EXPECT_EQ(lines[16], "1.: ABCDEFGHIJKL 100");
   EXPECT_EQ(lines[17], "2.: Ace 200");

@@ -1,13 +1,21 @@
-#include "programs/trkconv/windows/WindowsConsole.h"
-
+// trkconv at the Windows console: its arguments in UTF-8 from the wide command line, so file
+// names survive whatever the ANSI code page is; its UTF-8 output shown as UTF-8; and GDI's
+// caption glyphs, as the Windows window draws them.
+#include <io.h>
 #include <windows.h>
-// After windows.h, which it needs.
+// After windows.h, which they need.
 #include <shellapi.h>
 
+#include <cstdio>
+
+#include "platform/win32/Win32Glyphs.h"
 #include "platform/win32/WideText.h"
+#include "programs/trkconv/ProcessConsole.h"
 
 namespace tarmaxion::cli {
+namespace {
 
+// argv holds the arguments in the ANSI code page, which loses what it cannot spell.
 std::vector<std::string> Utf8Arguments() {
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -18,12 +26,27 @@ std::vector<std::string> Utf8Arguments() {
   return args;
 }
 
-Utf8ConsoleOutput::Utf8ConsoleOutput() : previous_code_page_(GetConsoleOutputCP()) {
-  if (previous_code_page_ != 0) SetConsoleOutputCP(CP_UTF8);
+}  // namespace
+
+struct ProcessConsole::SystemParts {
+  // An attached console shows UTF-8 while trkconv runs and gets its own code page back
+  // afterwards; 0 when no console is attached.
+  UINT previous_code_page = GetConsoleOutputCP();
+  // GDI makes no fonts before the caption asks for them, so these cost nothing until then.
+  win32::Win32Glyphs glyphs;
+};
+
+ProcessConsole::ProcessConsole(int, char**) : system_(std::make_unique<SystemParts>()) {
+  if (system_->previous_code_page != 0) SetConsoleOutputCP(CP_UTF8);
+  arguments_ = Utf8Arguments();
 }
 
-Utf8ConsoleOutput::~Utf8ConsoleOutput() {
-  if (previous_code_page_ != 0) SetConsoleOutputCP(previous_code_page_);
+ProcessConsole::~ProcessConsole() {
+  if (system_->previous_code_page != 0) SetConsoleOutputCP(system_->previous_code_page);
 }
+
+bool ProcessConsole::ErrorStreamIsTerminal() const { return _isatty(_fileno(stderr)) != 0; }
+
+GlyphSource* ProcessConsole::CaptionGlyphs() { return &system_->glyphs; }
 
 }  // namespace tarmaxion::cli
