@@ -38,8 +38,9 @@ std::string ConvertedPath(const ConvertOptions& options, const std::string& trac
 
 bool RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
   OutputGuard guard(options.tracks, options.replace);
+  const bool long_batch_on_terminal = options.progress_bar && options.tracks.size() >= kProgressBarFrom;
   ProgressBar progress(err, options.tracks.size(),
-                       options.progress_bar && options.tracks.size() >= kProgressBarFrom);
+                       long_batch_on_terminal ? BarDisplay::kShown : BarDisplay::kHidden);
   TrackLoader loader;
   bool all_converted = true;
   std::size_t done = 0;

@@ -8,8 +8,7 @@
 namespace tarmaxion::cli {
 namespace {
 
-void PrintLines(const TrackReport& report, bool first, std::ostream& out) {
-  if (!first) out << '\n';
+void PrintLines(const TrackReport& report, std::ostream& out) {
   for (const auto& line : report.info_lines) out << Utf8FromWindows1252(line) << '\n';
 }
 
@@ -18,14 +17,15 @@ void PrintLines(const TrackReport& report, bool first, std::ostream& out) {
 bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
   TrackLoader loader;
   bool all_listed = true;
-  bool first_block = true;
+  bool first_block = true;  // blocks after the first start with a blank line
   for (const auto& path : options.tracks) {
     const auto loaded = loader.Load(path);
     if (options.format == InfoFormat::kJson) {
       out << TrackJson(path, loaded).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else if (loaded) {
       // A file that cannot be read has no lines of its own.
-      PrintLines(**loaded, first_block, out);
+      if (!first_block) out << '\n';
+      PrintLines(**loaded, out);
       first_block = false;
     }
     if (!loaded || (*loaded)->outcome != TrackOutcome::kRead) {

@@ -10,7 +10,7 @@ constexpr std::size_t kBarWidth = 40;
 }  // namespace
 
 void ProgressBar::Show(std::size_t done) {
-  if (!enabled_ || total_ == 0) return;
+  if (display_ == BarDisplay::kHidden || total_ == 0) return;
   const auto filled = kBarWidth * done / total_;
   // Appended piece by piece: GCC 12 misreads a chain of + on strings at -O3 (-Wrestrict).
   std::string line = "[";

@@ -7,11 +7,13 @@
 
 namespace tarmaxion::cli {
 
+enum class BarDisplay { kShown, kHidden };
+
 class ProgressBar {
  public:
-  // A disabled bar writes nothing at all.
-  ProgressBar(std::ostream& terminal, std::size_t total, bool enabled)
-      : terminal_(terminal), total_(total), enabled_(enabled) {}
+  // A hidden bar writes nothing at all.
+  ProgressBar(std::ostream& terminal, std::size_t total, BarDisplay display)
+      : terminal_(terminal), total_(total), display_(display) {}
   ~ProgressBar() { Clear(); }
   ProgressBar(const ProgressBar&) = delete;
   ProgressBar& operator=(const ProgressBar&) = delete;
@@ -22,7 +24,7 @@ class ProgressBar {
  private:
   std::ostream& terminal_;
   std::size_t total_;
-  bool enabled_;
+  BarDisplay display_;
   std::size_t shown_width_ = 0;  // characters of the bar now on the line
 };
 
