@@ -14,6 +14,7 @@
 
 #include "app/Program.h"
 #include "platform/qt/QtPlatform.h"
+#include "tests/support/SampleTrack.h"
 #include "tests/support/WindowRun.h"
 #include "tools/builders/TrackBuilder.h"
 
@@ -22,15 +23,8 @@ namespace {
 
 using testing::ReadBytes;
 using testing::TempDir;
+using testing::SampleTrack;
 using testing::TrackBuilder;
-
-TrackBuilder SampleTrack() {
-  TrackBuilder track;
-  track.WorldSize(100).WaterLevel(20).Heights(10).Landmap({0x0FF2, 0x0FF3, 0x4001, 0xFFFC});
-  track.Object(10, 100, 100).Object(17, 512, 512).Object(2, 600, 300, 61).Object(26, 512, 700);
-  track.Author("Jo").TrackLength(12345).Record(0, "Ace", 2345).Record(1, "Bob", 4567).CarName(1, "Rocket");
-  return track;
-}
 
 class QtProgramTest : public ::testing::Test {
  protected:
