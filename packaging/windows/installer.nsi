@@ -19,6 +19,7 @@ OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\${APP_NAME}"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
+BrandingText "${APP_NAME} ${VERSION}"
 
 VIProductVersion "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1033 "ProductName" "${APP_NAME}"
