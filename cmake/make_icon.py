@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the program's icon: 32 x 32 pixels, 16 colours, a grey circuit with a chequered
-start line on grass. Usage: make_icon.py OUTPUT.ico"""
+"""Writes the program's icon, a grey circuit with a chequered start line on grass.
+Usage: make_icon.py OUTPUT.ico        (32 x 32 pixels, 16 colours, for the Windows program)
+       make_icon.py OUTPUT.png SIZE   (SIZE x SIZE pixels, true colour, for desktop themes)"""
+import math
 import struct
 import sys
+import zlib
 
 SIZE = 32
 # The classic 16-colour palette, as (red, green, blue).
@@ -15,11 +18,14 @@ PALETTE = [
 BLACK, DARK_GREEN, LIGHT_GREY, GREY, RED, WHITE = 0, 2, 7, 8, 9, 15
 
 
-def pixel(x, y):
-    """Palette index of column x, row y (row 0 at the top)."""
+def pixel(u, v):
+    """Palette index at column u, row v of the 32 x 32 picture (row 0 at the top). u and v may
+    lie between pixel centres: the road's edges then follow the ellipse smoothly, while the
+    chequers and kerbs keep the blocks of the 32 x 32 icon."""
     # Distance from the centre of an ellipse, scaled so the road lies between 0.55 and 0.95.
-    dx, dy = (x - 15.5) / 15.0, (y - 15.5) / 11.0
+    dx, dy = (u - 15.5) / 15.0, (v - 15.5) / 11.0
     d = (dx * dx + dy * dy) ** 0.5
+    x, y = math.floor(u + 0.5), math.floor(v + 0.5)
     if 0.55 <= d <= 0.95:
         if 14 <= x <= 17 and y > 16:  # the start line, chequered
             return WHITE if (x + y) % 2 else BLACK
@@ -27,6 +33,13 @@ def pixel(x, y):
             return RED if (x // 2 + y // 2) % 2 else WHITE
         return GREY
     return DARK_GREEN if d > 0.95 else LIGHT_GREY
+
+
+def scaled_pixel(column, row, size):
+    """Palette index of a pixel of a size x size picture: its centre mapped onto the 32 x 32
+    grid, so that size 32 gives exactly the Windows icon."""
+    scale = SIZE / size
+    return pixel((column + 0.5) * scale - 0.5, (row + 0.5) * scale - 0.5)
 
 
 def icon_bytes():
@@ -46,6 +59,24 @@ def icon_bytes():
     return directory + entry + image
 
 
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png_bytes(size):
+    rows = []
+    for y in range(size):
+        row = bytearray([0])  # filter type 0: the row as it is
+        for x in range(size):
+            row.extend(PALETTE[scaled_pixel(x, y, size)])
+        rows.append(bytes(row))
+    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)  # 8-bit RGB, no interlace
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) +
+            png_chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + png_chunk(b"IEND", b""))
+
+
 if __name__ == "__main__":
-    with open(sys.argv[1], "wb") as out:
-        out.write(icon_bytes())
+    output = sys.argv[1]
+    data = png_bytes(int(sys.argv[2])) if output.endswith(".png") else icon_bytes()
+    with open(output, "wb") as out:
+        out.write(data)

@@ -76,8 +76,11 @@ enum class LayoutProblem {
   kRecordsBeyondEnd,
 };
 
-// The located regions, or the first problem with a message for the user ("Damaged track:
-// records beyond end of file").
+// What the user reads for a problem: "Damaged track: " and the part that does not fit, e.g.
+// "Damaged track: records beyond end of file".
+Text DamageMessage(LayoutProblem problem);
+
+// The located regions, or the first problem with its DamageMessage.
 using LayoutCheck = Result<TrackLayout, Problem<LayoutProblem>>;
 
 LayoutCheck LocateRegions(const ByteReader& track);
