@@ -102,12 +102,13 @@ function download(name, data, type) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
+// As in the window, a refused track blocks the save silently before the check for any track.
 function save() {
+  if (shown.versionError) return;
   if (!shown.trackRead) {
     log("Nothing to save: load a track first");
     return;
   }
-  if (shown.versionError) return;
   openTrack(shown.name, shown.bytes);
   download(wasm.convertedName(shown.name), core.copyAs105().slice(), "application/octet-stream");
   log("saved");
