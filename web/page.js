@@ -52,8 +52,10 @@ function openTrack(name, bytes) {
   return core.open(name);
 }
 
+// The pixels stay in the module's memory: the canvas copies them, nothing else needs to.
 function drawMap(map) {
-  const pixels = new Uint8ClampedArray(map.pixels);
+  const { buffer, byteOffset, length } = map.pixels;
+  const pixels = new Uint8ClampedArray(buffer, byteOffset, length);
   mapView.getContext("2d").putImageData(new ImageData(pixels, map.width, map.height), 0, 0);
 }
 
