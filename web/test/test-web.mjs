@@ -206,6 +206,14 @@ async function keyboard(driven) {
   await press(page, "convert-all", " ");
   check(newestLine(await page.textContent("#log-panel")) === "Nothing to convert: drop tracks first", "Space on convert-all");
   await loadFile(page, join(root, "examples/lakeside.trk"));
+  // The page's own caption font: the band under the map holds the caption's white ink.
+  const ink = await page.evaluate(() => {
+    const band = document.getElementById("map-view").getContext("2d").getImageData(0, 512, 512, 48).data;
+    let white = 0;
+    for (let i = 0; i < band.length; i += 4) white += band[i] === 255 && band[i + 1] === 255 && band[i + 2] === 255;
+    return white;
+  });
+  check(ink > 200, `the caption band has ${ink} white pixels`);
   const png = await download(page, "save-png");
   check(png.name === "lakeside.png" && png.bytes.subarray(1, 4).toString() === "PNG", `save-png gave ${png.name}`);
 }
