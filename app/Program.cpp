@@ -28,10 +28,9 @@ void Program::StartUp() {
   state_.current_folder = CurrentDirectory();
   state_.track_buffer.assign(kTrackBufferSize, 0);
   state_.loaded_size = static_cast<std::int32_t>(kTrackBufferSize);
-  state_.log.line_break = "\r\n";
+  state_.log = FreshStatusLog("\r\n");
   state_.version_error = false;
   platform_.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
-  for (int i = 1; i <= StatusLog::kLength; ++i) state_.log.history[static_cast<std::size_t>(i)] = "> ";
   CreateWindow();
   Report("ready...");
 }
@@ -64,6 +63,16 @@ bool Program::Dispatch(const Event& event) {
 }
 
 void Program::ShutDown() { platform_.ShutDown(); }
+
+void Program::Log() {
+  PushStatusLine(state_.log);
+  platform_.SetText(kLogPanel, state_.log.status_line);
+}
+
+void Program::Report(Text message) {
+  state_.log.status_line = std::move(message);
+  Log();
+}
 
 std::span<std::uint8_t> Program::LoadedBytes() {
   return std::span(state_.track_buffer).first(static_cast<std::size_t>(state_.loaded_size));

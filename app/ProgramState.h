@@ -1,11 +1,11 @@
 // The whole state of the window program in one record, owned by Program for the entire run.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "app/StatusLog.h"
 #include "base/Text.h"
 #include "track/TrackInfo.h"
 
@@ -21,15 +21,6 @@ inline constexpr int kInfoList = 2;
 inline constexpr int kLogPanel = 8;
 inline constexpr int kLoadButton = 11;
 inline constexpr int kSaveButton = 13;
-
-struct StatusLog {
-  static constexpr int kLength = 6;  // lines kept and shown
-  static constexpr std::size_t kMaxMessage = 100;
-  Text status_line;
-  // Slots 1 to 6 are shown, 1 the oldest; slot 0 stays unused so the numbers read as lines.
-  std::array<Text, kLength + 1> history;
-  Text line_break;
-};
 
 struct ProgramState {
   std::vector<std::uint8_t> track_buffer;

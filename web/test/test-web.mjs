@@ -1,0 +1,245 @@
+// The page against the native programs, in Debian's Chromium: for the examples, sixty generated
+// tracks (refused and damaged ones among them) and bad files, the info list must equal trkconv
+// info, the log panel the window's (window-log), the map rows above the caption trkconv
+// preview, and the saved copy trkconv convert; then a drop of all of them at once, the zip of
+// their copies, the keyboard, and no request beyond the page's own origin.
+// Usage: node web/test/test-web.mjs <native build folder with trkconv, make-web-tracks, window-log>
+import { execFileSync, spawnSync } from "node:child_process";
+import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { basename, join, resolve } from "node:path";
+import { fileURLToPath } from "node:url";
+import { unzipSync } from "fflate";
+import { launch, loadFile, openPage, press, serve } from "./driver.mjs";
+
+const root = resolve(fileURLToPath(import.meta.url), "../../..");
+const native = resolve(process.argv[2] || join(root, "build/release"));
+const trkconv = join(native, "programs/trkconv/trkconv");
+const kMapRows = 512;
+const kWidth = 512;
+
+let failures = 0;
+function check(ok, what) {
+  if (!ok) {
+    failures += 1;
+    console.error(`FAIL ${what}`);
+  }
+}
+
+const converted = (name) => `${[...name].slice(0, -4).join("")}_c.trk`;
+const newestLine = (panel) => panel.split("\n").at(-2);
+
+// The tracks: generated ones, the examples, and bad files (empty, too large, a picture).
+function writeTracks(folder) {
+  execFileSync(join(native, "tools/make-web-tracks"), [folder]);
+  for (const name of readdirSync(join(root, "examples")).filter((n) => n.endsWith(".trk"))) {
+    copyFileSync(join(root, "examples", name), join(folder, name));
+  }
+  writeFileSync(join(folder, "empty.trk"), new Uint8Array(0));
+  writeFileSync(join(folder, "big.trk"), new Uint8Array(3_000_000).fill(7));
+  const picture = join(folder, "..", "lakeside.png");
+  execFileSync(trkconv, ["preview", "-o", picture, join(root, "examples/lakeside.trk")]);
+  copyFileSync(picture, join(folder, "picture.trk"));
+  return readdirSync(folder).sort().map((name) => join(folder, name));
+}
+
+// The map rows above the caption as RGB bytes, from a 24-bit bottom-up BMP.
+function bmpRows(path) {
+  const bmp = readFileSync(path);
+  const offset = bmp.readUInt32LE(10);
+  const height = bmp.readInt32LE(22);
+  const stride = Math.ceil((3 * kWidth) / 4) * 4;
+  const rgb = Buffer.alloc(kWidth * kMapRows * 3);
+  for (let y = 0; y < kMapRows; ++y) {
+    const row = offset + (height > 0 ? height - 1 - y : y) * stride;
+    for (let x = 0; x < kWidth; ++x) {
+      const at = (y * kWidth + x) * 3;
+      rgb[at] = bmp[row + 3 * x + 2];
+      rgb[at + 1] = bmp[row + 3 * x + 1];
+      rgb[at + 2] = bmp[row + 3 * x];
+    }
+  }
+  return rgb;
+}
+
+// What the native programs make of every track.
+function expectations(tracks, work) {
+  const panels = execFileSync(join(native, "tools/window-log"), tracks, { encoding: "utf8" })
+    .split("\f\n")
+    .map((panel) => panel.replaceAll("\r\n", "\n"));
+  const copies = join(work, "copies");
+  mkdirSync(copies);
+  spawnSync(trkconv, ["convert", "--out-dir", copies, ...tracks]);
+  return tracks.map((path, i) => {
+    const name = basename(path);
+    const info = spawnSync(trkconv, ["info", path], { encoding: "utf8" });
+    const expected = {
+      path,
+      name,
+      info: info.stdout.replace(/\n$/, ""),
+      read: info.status === 0,
+      reason: info.stderr.replace(`trkconv: ${path}: `, "").replace(/\n$/, ""),
+      panel: panels[i],
+    };
+    if (expected.read) {
+      const bmp = join(work, `map-${i}.bmp`);
+      execFileSync(trkconv, ["preview", "-o", bmp, path]);
+      expected.rows = bmpRows(bmp);
+      expected.copy = readFileSync(join(copies, converted(name)));
+    }
+    return expected;
+  });
+}
+
+async function canvasRows(page) {
+  const base64 = await page.evaluate((rows) => {
+    const data = document.getElementById("map-view").getContext("2d").getImageData(0, 0, 512, rows).data;
+    const chunks = [];
+    for (let i = 0; i < data.length; i += 4 * 4096) {
+      const rgb = [];
+      for (let j = i; j < Math.min(i + 4 * 4096, data.length); j += 4) rgb.push(data[j], data[j + 1], data[j + 2]);
+      chunks.push(String.fromCharCode(...rgb));
+    }
+    return btoa(chunks.join(""));
+  }, kMapRows);
+  return Buffer.from(base64, "base64");
+}
+
+async function download(page, id) {
+  const [file] = await Promise.all([page.waitForEvent("download"), press(page, id)]);
+  return { name: file.suggestedFilename(), bytes: readFileSync(await file.path()) };
+}
+
+// Load and save through the buttons, one track per fresh page so the whole log panel compares.
+async function loadEach(driven, expected) {
+  const { page, goto } = driven;
+  for (const track of expected) {
+    await goto();
+    await loadFile(page, track.path);
+    const what = track.name;
+    const panel = await page.textContent("#log-panel");
+    if (track.info === "") {
+      // Too large to read: the window's message, nothing listed, nothing to save.
+      check(newestLine(panel) === track.reason, `${what}: log "${newestLine(panel)}", not "${track.reason}"`);
+      check((await page.inputValue("#info-list")) === "", `${what}: info list not empty`);
+    } else {
+      check((await page.inputValue("#info-list")) === track.info, `${what}: info list differs from trkconv info`);
+      check(panel === track.panel, `${what}: log panel\n${panel}differs from the window's\n${track.panel}`);
+    }
+    if (track.read) {
+      check(Buffer.compare(await canvasRows(page), track.rows) === 0, `${what}: map rows 0-511 differ from trkconv preview`);
+      const copy = await download(page, "save");
+      check(copy.name === converted(track.name), `${what}: saved as ${copy.name}`);
+      check(Buffer.compare(copy.bytes, track.copy) === 0, `${what}: saved copy differs from trkconv convert`);
+      check(newestLine(await page.textContent("#log-panel")) === "saved", `${what}: no "saved" after saving`);
+    } else {
+      await press(page, "save");
+      check((await page.textContent("#log-panel")) === panel, `${what}: save after a refused track logged something`);
+    }
+  }
+}
+
+// Drops every track at once, with a folder among them, as Chromium hands one over.
+async function dropAll(driven, expected) {
+  const { page, goto } = driven;
+  await goto();
+  const files = expected.map((track) => ({ name: track.name, data: readFileSync(track.path).toString("base64") }));
+  const before = await page.evaluate(() => window.tarmaxion.finished());
+  await page.evaluate((dropped) => {
+    const transfer = new DataTransfer();
+    for (const file of dropped) {
+      const bytes = Uint8Array.from(atob(file.data), (c) => c.charCodeAt(0));
+      transfer.items.add(new File([bytes], file.name));
+    }
+    const items = [...transfer.items].map((item) => ({
+      kind: "file",
+      getAsFile: () => item.getAsFile(),
+      webkitGetAsEntry: () => ({ isDirectory: false }),
+    }));
+    items.splice(3, 0, { kind: "file", getAsFile: () => new File([], "tracks"), webkitGetAsEntry: () => ({ isDirectory: true }) });
+    const event = new Event("drop", { bubbles: true, cancelable: true });
+    Object.defineProperty(event, "dataTransfer", { value: { items } });
+    document.body.dispatchEvent(event);
+  }, files);
+  await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
+
+  const lines = await page.$$eval("#drop-list li", (items) => items.map((item) => item.textContent));
+  const wanted = expected.map((track) =>
+    track.read ? `${track.name}: ready as ${converted(track.name)}` : `${track.name}: ${track.reason}`,
+  );
+  wanted.splice(3, 0, "tracks: Cannot open tracks: it is a folder, not a track file");
+  check(JSON.stringify(lines) === JSON.stringify(wanted), `drop: the list of dropped tracks\n${lines.join("\n")}`);
+  const last = expected.at(-1);
+  check((await page.inputValue("#info-list")) === last.info, "drop: the last track is not listed");
+  check(newestLine(await page.textContent("#log-panel")) === newestLine(last.panel), "drop: the last track's log line");
+
+  const zip = await download(page, "convert-all");
+  const entries = unzipSync(new Uint8Array(zip.bytes));
+  const copies = expected.filter((track) => track.read);
+  check(zip.name === "tracks_c.zip", `convert-all: saved as ${zip.name}`);
+  check(
+    JSON.stringify(Object.keys(entries).sort()) === JSON.stringify(copies.map((track) => converted(track.name)).sort()),
+    `convert-all: the zip holds ${Object.keys(entries).join(", ")}`,
+  );
+  for (const track of copies) {
+    const entry = entries[converted(track.name)];
+    check(entry !== undefined && Buffer.compare(Buffer.from(entry), track.copy) === 0, `convert-all: ${track.name}'s copy`);
+  }
+}
+
+// Tab reaches every button, Enter and Space press them, and each has its accessible name.
+async function keyboard(driven) {
+  const { page, goto } = driven;
+  await goto();
+  check((await page.title()) === "Tarmaxion Rivivizevido 1.10 to 1.05", "the page's title");
+  const reached = new Set();
+  for (let i = 0; i < 8; ++i) {
+    await page.keyboard.press("Tab");
+    reached.add(await page.evaluate(() => document.activeElement.id));
+  }
+  for (const id of ["load", "save", "save-png", "convert-all"]) check(reached.has(id), `Tab never reaches ${id}`);
+  for (const name of ["load", "save as 1.05", "save map as PNG", "convert all dropped"]) {
+    check((await page.getByRole("button", { name, exact: true }).count()) === 1, `no button named "${name}"`);
+  }
+  await press(page, "save", "Enter");
+  check(newestLine(await page.textContent("#log-panel")) === "Nothing to save: load a track first", "Enter on save");
+  await press(page, "convert-all", " ");
+  check(newestLine(await page.textContent("#log-panel")) === "Nothing to convert: drop tracks first", "Space on convert-all");
+  await loadFile(page, join(root, "examples/lakeside.trk"));
+  // The page's own caption font: the band under the map holds the caption's white ink.
+  const ink = await page.evaluate(() => {
+    const band = document.getElementById("map-view").getContext("2d").getImageData(0, 512, 512, 48).data;
+    let white = 0;
+    for (let i = 0; i < band.length; i += 4) white += band[i] === 255 && band[i + 1] === 255 && band[i + 2] === 255;
+    return white;
+  });
+  check(ink > 200, `the caption band has ${ink} white pixels`);
+  const png = await download(page, "save-png");
+  check(png.name === "lakeside.png" && png.bytes.subarray(1, 4).toString() === "PNG", `save-png gave ${png.name}`);
+}
+
+async function main() {
+  const work = mkdtempSync(join(tmpdir(), "tarmaxion-web-test-"));
+  const tracks = writeTracks(join(work, "tracks"));
+  const expected = expectations(tracks, work);
+  const server = await serve(join(root, "build/web"));
+  const browser = await launch();
+  try {
+    const driven = await openPage(browser.context, server.origin);
+    await loadEach(driven, expected);
+    await dropAll(driven, expected);
+    await keyboard(driven);
+    const foreign = driven.requests.filter((url) => !url.startsWith(`${server.origin}/`) && !url.startsWith("blob:"));
+    check(foreign.length === 0, `requests beyond the page's origin: ${foreign.join(", ")}`);
+    check(driven.errors.length === 0, `the console got: ${driven.errors.join("\n")}`);
+    const read = expected.filter((track) => track.read).length;
+    console.log(`test-web: ${expected.length} files (${read} read), ${driven.requests.length} requests, ${failures} failures`);
+  } finally {
+    await browser.close();
+    await server.close();
+    rmSync(work, { recursive: true, force: true });
+  }
+  process.exitCode = failures === 0 ? 0 : 1;
+}
+
+await main();
