@@ -17,8 +17,11 @@ const Text kTrackFilter = "trk|*.trk";
 
 void Program::ReadTrack() {
   platform_.ClearLines(kInfoList);
-  state_.track_path = platform_.OpenFileDialog(
-      {"Select Track", state_.current_folder, kTrackFilter, 0});
+  ReadTrackFile(platform_.OpenFileDialog({"Select Track", state_.current_folder, kTrackFilter, 0}));
+}
+
+void Program::ReadTrackFile(const std::string& utf8_path) {
+  state_.track_path = utf8_path;
   state_.current_folder = PathPart(state_.track_path);
 
   const auto read = ReadWholeFile(state_.track_path, std::span(state_.track_buffer).first(kMaxTrackFileSize));

@@ -33,6 +33,11 @@ std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_pa
   return std::nullopt;
 }
 
+Text DroppedMessage(std::size_t count) {
+  const auto number = [](std::size_t n) { return DecimalText(static_cast<std::int64_t>(n)); };
+  return "Dropped " + number(count) + " files: loaded the first, left out " + number(count - 1);
+}
+
 Text NotSavedMessage(const std::string& utf8_path, const std::string& reason) {
   return "Not saved: " + DisplayName(utf8_path) + ": " + reason;
 }

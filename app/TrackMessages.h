@@ -27,6 +27,10 @@ Text TooLargeMessage(const Text& file_name, std::uintmax_t size);
 // file arrived, or no file was chosen (a cancelled dialog is no error).
 std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path);
 
+// What the log says when several files were dropped on the window at once and only the first
+// was loaded.
+Text DroppedMessage(std::size_t count);
+
 // Why the copy chosen as utf8_path was not written.
 Text NotSavedMessage(const std::string& utf8_path, const std::string& reason);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "gfx/Glyphs.h"
 #include "gfx/Image.h"
@@ -17,11 +18,13 @@ struct Rect {
   int height = 0;
 };
 
-enum class EventKind { kControl, kClose, kOther };
+enum class EventKind { kControl, kClose, kDrop, kOther };
 
 struct Event {
   EventKind kind = EventKind::kOther;
   int control_id = 0;  // for kControl: the id of the control that sent it
+  // For kDrop: the local paths dropped on the window (UTF-8), in the order the system gives.
+  std::vector<std::string> paths = {};
 };
 
 // What a file dialog is asked to show. Texts are Windows-1252; paths are UTF-8.

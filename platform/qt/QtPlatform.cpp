@@ -50,6 +50,11 @@ void QtPlatform::CreateMainWindow(const Rect& frame, const Text& title) {
   window_->move(frame.x, frame.y);  // a top-level widget's position is its frame's corner
   QObject::connect(window_.get(), &MainWindow::closeRequested, window_.get(),
                    [this] { Post({EventKind::kClose, 0}); });
+  QObject::connect(window_.get(), &MainWindow::filesDropped, window_.get(), [this](const QStringList& paths) {
+    Event drop{EventKind::kDrop, 0};
+    for (const QString& path : paths) drop.paths.push_back(QFile::encodeName(path).toStdString());
+    Post(std::move(drop));
+  });
   window_->show();
 }
 
@@ -68,7 +73,7 @@ Event QtPlatform::WaitEvent() {
 }
 
 void QtPlatform::Post(Event event) {
-  pending_.push_back(event);
+  pending_.push_back(std::move(event));
   if (waiting_ != nullptr) waiting_->quit();
 }
 
@@ -92,6 +97,8 @@ void QtPlatform::CreateEditor(int id, const Rect& area) {
   auto* editor = new QPlainTextEdit(window_.get());
   editor->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor->setTabChangesFocus(true);
+  // A file dropped on the list loads it, as anywhere on the window, instead of typing its name.
+  editor->setAcceptDrops(false);
   Add(id, area, editor);
 }
 
