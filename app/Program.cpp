@@ -48,6 +48,8 @@ void Program::CreateWindow() {
   platform_.CreateImageView(kMapView, kMapViewArea);
   platform_.CreateButton(kLoadButton, kLoadButtonArea, "load");
   platform_.CreateButton(kSaveButton, kSaveButtonArea, "save as 1.05");
+  // Space loads a track at once, and Tab reaches the other controls from there.
+  platform_.Focus(kLoadButton);
 }
 
 bool Program::Dispatch(const Event& event) {

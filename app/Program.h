@@ -43,6 +43,8 @@ class Program {
 
  private:
   void Report(Text message);
+  // The file part of a path as the window shows it: in the info list, the log and the caption.
+  Text DisplayName(const std::string& utf8_path) const;
   // The load command after the file is read: the listing, and the map of a track that passed.
   void ShowTrack();
   void LoadDroppedFiles(const std::vector<std::string>& utf8_paths);

@@ -157,6 +157,10 @@ void QtPlatform::ShowImage(int id, const Image* image) {
   if (auto* view = Find<ImageView>(id)) view->Show(image);
 }
 
+void QtPlatform::Focus(int id) {
+  if (QWidget* widget = Widget(id)) widget->setFocus();
+}
+
 std::string QtPlatform::OpenFileDialog(const FileDialogRequest& request) {
   return RunFileDialog(request, QFileDialog::AcceptOpen);
 }
