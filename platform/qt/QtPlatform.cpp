@@ -1,8 +1,11 @@
 #include "platform/qt/QtPlatform.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -30,6 +33,23 @@ QStringList NameFilters(const Text& filter) {
   }
   return filters;
 }
+
+// A file dialog that, like the classic one, takes a name only in a folder that exists: a typed
+// path through a missing folder is refused with a word, and the dialog stays open.
+class ExistingPathDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty() && !QFileInfo(chosen.front()).absoluteDir().exists()) {
+      QMessageBox::warning(this, windowTitle(),
+                           QDir::toNativeSeparators(chosen.front()) + QStringLiteral("\nThe folder does not exist."));
+      return;
+    }
+    QFileDialog::accept();
+  }
+};
 
 }  // namespace
 
@@ -171,10 +191,11 @@ std::string QtPlatform::SaveFileDialog(const FileDialogRequest& request) {
 
 std::string QtPlatform::RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
   // Qt's own dialog looks and behaves the same on every desktop, which keeps it testable.
-  QFileDialog dialog(window_.get(), ToQString(request.title));
+  ExistingPathDialog dialog(window_.get(), ToQString(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
-  // A typed name of a file that does not exist is returned, for opening too.
+  // A typed name of a file that does not exist is returned, for opening too, as long as its
+  // folder exists.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const QStringList filters = NameFilters(request.filter);
