@@ -36,13 +36,14 @@ class Program {
 
   // Shows the status line as the newest of the six log lines.
   void Log();
+  // Makes message the status line and logs it.
+  void Report(Text message);
 
   const ProgramState& State() const { return state_; }
   // The map image the map view shows, or nullptr before the first map.
   const Image* MapImage() const { return track_api_.LastMap(); }
 
  private:
-  void Report(Text message);
   // The file part of a path as the window shows it: in the info list, the log and the caption.
   Text DisplayName(const std::string& utf8_path) const;
   // The load command after the file is read: the listing, and the map of a track that passed.
