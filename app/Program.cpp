@@ -1,6 +1,11 @@
 #include "app/Program.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "app/TrackMessages.h"
 #include "base/Directory.h"
+#include "base/Files.h"
 #include "preview/Caption.h"
 
 namespace tarmaxion {
@@ -42,16 +47,18 @@ void Program::CreateWindow() {
   platform_.CreateImageView(kMapView, kMapViewArea);
   platform_.CreateButton(kLoadButton, kLoadButtonArea, "load");
   platform_.CreateButton(kSaveButton, kSaveButtonArea, "save as 1.05");
+  // Space loads a track at once, and Tab reaches the other controls from there.
+  platform_.Focus(kLoadButton);
 }
 
 bool Program::Dispatch(const Event& event) {
   if (event.kind == EventKind::kClose) return false;
+  if (event.kind == EventKind::kDrop) LoadDroppedFiles(event.paths);
   if (event.kind != EventKind::kControl) return true;
   switch (event.control_id) {
     case kLoadButton:
       ReadTrack();
-      ListTrack();
-      if (!state_.version_error) BuildPreview();
+      ShowTrack();
       break;
     case kSaveButton:
       if (!state_.version_error) SaveAs105();
@@ -60,6 +67,22 @@ bool Program::Dispatch(const Event& event) {
       break;
   }
   return true;
+}
+
+void Program::ShowTrack() {
+  ListTrack();
+  if (!state_.version_error) BuildPreview();
+}
+
+void Program::LoadDroppedFiles(const std::vector<std::string>& utf8_paths) {
+  // Folders and whatever else is not a file are passed over; the load takes one file.
+  std::vector<std::string> files;
+  std::copy_if(utf8_paths.begin(), utf8_paths.end(), std::back_inserter(files), IsFile);
+  if (files.empty()) return;
+  platform_.ClearLines(kInfoList);
+  ReadTrackFile(files.front());
+  ShowTrack();
+  if (files.size() > 1) Report(DroppedMessage(files.size()));
 }
 
 void Program::ShutDown() { platform_.ShutDown(); }

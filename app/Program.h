@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "app/ProgramState.h"
 #include "app/TrackApi.h"
@@ -24,21 +26,29 @@ class Program {
   bool Dispatch(const Event& event);
   void ShutDown();
 
-  // The load command's steps and the save command.
+  // The load command's steps and the save command. ReadTrack asks the open dialog for the file;
+  // a file dropped on the window takes the dialog's place, and the rest is the same.
   void ReadTrack();
+  void ReadTrackFile(const std::string& utf8_path);
   void ListTrack();
   void BuildPreview();
   void SaveAs105();
 
   // Shows the status line as the newest of the six log lines.
   void Log();
+  // Makes message the status line and logs it.
+  void Report(Text message);
 
   const ProgramState& State() const { return state_; }
   // The map image the map view shows, or nullptr before the first map.
   const Image* MapImage() const { return track_api_.LastMap(); }
 
  private:
-  void Report(Text message);
+  // The file part of a path as the window shows it: in the info list, the log and the caption.
+  Text DisplayName(const std::string& utf8_path) const;
+  // The load command after the file is read: the listing, and the map of a track that passed.
+  void ShowTrack();
+  void LoadDroppedFiles(const std::vector<std::string>& utf8_paths);
   void CreateWindow();
   // The bytes of the last file read (before the first read: the whole zero-filled buffer).
   std::span<std::uint8_t> LoadedBytes();

@@ -15,14 +15,23 @@ const Text kTrackFilter = "trk|*.trk";
 
 }  // namespace
 
+Text Program::DisplayName(const std::string& utf8_path) const {
+  return platform_.ShownText(FilePart(utf8_path));
+}
+
 void Program::ReadTrack() {
   platform_.ClearLines(kInfoList);
-  state_.track_path = platform_.OpenFileDialog(
-      {"Select Track", state_.current_folder, kTrackFilter, 0});
+  ReadTrackFile(platform_.OpenFileDialog({"Select Track", state_.current_folder, kTrackFilter, 0}));
+}
+
+void Program::ReadTrackFile(const std::string& utf8_path) {
+  state_.track_path = utf8_path;
   state_.current_folder = PathPart(state_.track_path);
 
   const auto read = ReadWholeFile(state_.track_path, std::span(state_.track_buffer).first(kMaxTrackFileSize));
-  if (auto message = ReadMessage(read, state_.track_path)) Report(std::move(*message));
+  if (auto message = ReadMessage(read, state_.track_path, DisplayName(state_.track_path))) {
+    Report(std::move(*message));
+  }
   if (read) {
     state_.loaded_size = static_cast<std::int32_t>(*read);
     state_.track_read = true;
@@ -71,7 +80,7 @@ void Program::SaveAs105() {
   const auto file = LoadedBytes();
   MarkAsVersion105(file);
   if (const auto written = WriteFileReplacing(chosen, file); !written) {
-    Report(NotSavedMessage(chosen, written.Failure().message));
+    Report(NotSavedMessage(DisplayName(chosen), written.Failure().message));
     return;
   }
   Report("saved");

@@ -16,10 +16,9 @@ Text TooLargeMessage(const Text& file_name, std::uintmax_t size) {
          ByteCount(kMaxTrackFileSize) + " fit";
 }
 
-std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path) {
+std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path, const Text& name) {
   if (read) return std::nullopt;
   const auto& failure = read.Failure();
-  const auto name = DisplayName(utf8_path);
   switch (failure.kind) {
     case ReadProblem::kReadShort:
       return "Read error: " + name + " ended after " + ByteCount(failure.arrived) + " of " +
@@ -33,8 +32,13 @@ std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_pa
   return std::nullopt;
 }
 
-Text NotSavedMessage(const std::string& utf8_path, const std::string& reason) {
-  return "Not saved: " + DisplayName(utf8_path) + ": " + reason;
+Text DroppedMessage(std::size_t count) {
+  const auto number = [](std::size_t n) { return DecimalText(static_cast<std::int64_t>(n)); };
+  return "Dropped " + number(count) + " files: loaded the first, left out " + number(count - 1);
+}
+
+Text NotSavedMessage(const Text& name, const std::string& reason) {
+  return "Not saved: " + name + ": " + reason;
 }
 
 }  // namespace tarmaxion

@@ -17,17 +17,23 @@ inline constexpr std::size_t kMaxTrackFileSize = 1'000'000;
 
 inline const Text kVersionCaution = "Caution: Version <> 1.05";
 
-// The file part of a path, as the log and the info list show file names.
+// The file part of a path in Windows-1252, as trkconv and the track API name files. The window
+// spells names as its controls show them (Program::DisplayName).
 Text DisplayName(const std::string& utf8_path);
 
 // Why a file of size bytes is not taken as a track.
 Text TooLargeMessage(const Text& file_name, std::uintmax_t size);
 
-// What the log says about reading utf8_path, or nothing when the read needs no word: the whole
-// file arrived, or no file was chosen (a cancelled dialog is no error).
-std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path);
+// What the log says about reading utf8_path, whose file part shows as name, or nothing when the
+// read needs no word: the whole file arrived, or no file was chosen (a cancelled dialog is no
+// error).
+std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path, const Text& name);
 
-// Why the copy chosen as utf8_path was not written.
-Text NotSavedMessage(const std::string& utf8_path, const std::string& reason);
+// What the log says when several files were dropped on the window at once and only the first
+// was loaded.
+Text DroppedMessage(std::size_t count);
+
+// Why the copy whose file part shows as name was not written.
+Text NotSavedMessage(const Text& name, const std::string& reason);
 
 }  // namespace tarmaxion

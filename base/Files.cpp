@@ -55,6 +55,11 @@ FileWrite CheckWritable(const fs::path& path) {
 
 }  // namespace
 
+bool IsFile(const std::string& utf8_path) {
+  std::error_code error;
+  return fs::is_regular_file(NativePath(utf8_path), error);
+}
+
 FileRead ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> destination) {
   const auto cannot_open = [](std::string reason) { return ReadFailure{ReadProblem::kCannotOpen, std::move(reason)}; };
   if (utf8_path.empty()) return cannot_open("no file chosen");

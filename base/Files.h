@@ -32,6 +32,10 @@ FileRead ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> desti
 enum class WriteProblem { kIsFolder, kNotWritable, kWriteFailed };
 using FileWrite = Outcome<Problem<WriteProblem>>;
 
+// Whether utf8_path names a regular file (or a link to one); false for folders and for paths
+// that name nothing.
+bool IsFile(const std::string& utf8_path);
+
 // Writes bytes to a temporary file beside the target and renames it over the target only
 // when every byte is on disk, so a failed write leaves an existing target as it was. An
 // existing target that may not be written (a read-only file) is refused, not replaced.

@@ -8,13 +8,26 @@
 
 namespace tarmaxion {
 
+// Where a glyph's ink reaches past the text box, in pixels on each side; a glyph with a negative
+// bearing ("j" on the left, "/" on the right) inks a column or two beyond its advance.
+struct Overhang {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
 // The cells of a whole string: width x height, one byte per pixel, nonzero where a glyph inks.
-// The box is the opaque text box: the sum of the advances wide, ascent plus descent high.
+// The text box (the opaque background: the sum of the advances wide, ascent plus descent high)
+// is the mask less its overhang; the pen position is the box's top-left corner.
 struct GlyphMask {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> ink;  // row by row from the top, width bytes a row
+  Overhang overhang;
 
+  int BoxWidth() const { return width - overhang.left - overhang.right; }
+  int BoxHeight() const { return height - overhang.top - overhang.bottom; }
   bool InkAt(int x, int y) const {
     return ink[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                static_cast<std::size_t>(x)] != 0;

@@ -49,18 +49,24 @@ void FillBox(Image& image, int x, int y, int width, int height, Colour colour) {
 void DrawLabel(Image& image, int x, int y, const GlyphMask& mask, Colour front, Colour back) {
   if (mask.width <= 0 || mask.height <= 0) return;
   const auto mask_width = static_cast<std::size_t>(mask.width);
-  // A mask whose ink does not cover its box is malformed; drawing it would read past the ink.
+  // A mask whose ink does not cover it, or whose box does not lie inside it, is malformed;
+  // drawing it would read past the ink.
   if (mask.ink.size() / mask_width < static_cast<std::size_t>(mask.height)) return;
-  const AxisSpan columns = ClipBoxSide(x, mask.width, image.Width());
-  const AxisSpan rows = ClipBoxSide(y, mask.height, image.Height());
+  const Overhang& over = mask.overhang;
+  if (std::min({over.left, over.top, over.right, over.bottom, mask.BoxWidth(), mask.BoxHeight()}) < 0) return;
+  // The background covers the box only; ink that overhangs it lands on the picture around.
+  FillBox(image, x, y, mask.BoxWidth(), mask.BoxHeight(), back);
+  const int left = x - over.left;
+  const int top = y - over.top;
+  const AxisSpan columns = ClipBoxSide(left, mask.width, image.Width());
+  const AxisSpan rows = ClipBoxSide(top, mask.height, image.Height());
   if (columns.Empty() || rows.Empty()) return;
-  // Both spans lie inside the image and, shifted by (x, y), inside the mask.
+  // Both spans lie inside the image and, shifted by (left, top), inside the mask.
   for (int row = rows.first; row < rows.end; ++row) {
-    const std::uint8_t* const ink =
-        mask.ink.data() + static_cast<std::size_t>(row - y) * mask_width;
+    const std::uint8_t* const ink = mask.ink.data() + static_cast<std::size_t>(row - top) * mask_width;
     Colour* const line = image.Row(row);
     for (int column = columns.first; column < columns.end; ++column) {
-      line[column] = ink[column - x] != 0 ? front : back;
+      if (ink[column - left] != 0) line[column] = front;
     }
   }
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "gfx/Glyphs.h"
 #include "gfx/Image.h"
+#include "base/Encoding.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -17,11 +20,13 @@ struct Rect {
   int height = 0;
 };
 
-enum class EventKind { kControl, kClose, kOther };
+enum class EventKind { kControl, kClose, kDrop, kOther };
 
 struct Event {
   EventKind kind = EventKind::kOther;
   int control_id = 0;  // for kControl: the id of the control that sent it
+  // For kDrop: the local paths dropped on the window (UTF-8), in the order the system gives.
+  std::vector<std::string> paths = {};
 };
 
 // What a file dialog is asked to show. Texts are Windows-1252; paths are UTF-8.
@@ -50,6 +55,13 @@ class Platform : public GlyphSource {
   virtual void ClearLines(int id) = 0;
   // Label: replaces the whole text; CR LF starts a new line.
   virtual void SetText(int id, const Text& text) = 0;
+  // Gives the keyboard focus to a control; the window gives it back to the control that had it
+  // when a file dialog closes.
+  virtual void Focus(int id) = 0;
+  // A UTF-8 text (a file name) as the controls show texts. Windows-1252 here; a backend whose
+  // controls show another code page spells it in that one.
+  virtual Text ShownText(std::string_view utf8) const { return Windows1252FromUtf8(utf8); }
+
   // Image view: shows image unscaled at its top-left corner and repaints now; nullptr shows
   // no image. The view keeps the pointer until the next call, so later drawing shows at the
   // next repaint.

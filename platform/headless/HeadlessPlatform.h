@@ -49,6 +49,7 @@ class HeadlessPlatform : public Platform {
   const Rect& WindowFrame() const { return frame_; }
   bool IsShutDown() const { return shut_down_; }
   const std::map<int, Text>& Fonts() const { return fonts_; }
+  int Focused() const { return focused_; }  // the control last given the focus, 0 for none
 
   void CreateMainWindow(const Rect& frame, const Text& title) override;
   Event WaitEvent() override;
@@ -60,6 +61,7 @@ class HeadlessPlatform : public Platform {
   void ClearLines(int id) override;
   void SetText(int id, const Text& text) override;
   void ShowImage(int id, const Image* image) override;
+  void Focus(int id) override { focused_ = id; }
   std::string OpenFileDialog(const FileDialogRequest& request) override;
   std::string SaveFileDialog(const FileDialogRequest& request) override;
   void ShutDown() override;
@@ -80,6 +82,7 @@ class HeadlessPlatform : public Platform {
   Text title_;
   Rect frame_;
   bool shut_down_ = false;
+  int focused_ = 0;
 };
 
 }  // namespace tarmaxion

@@ -1,8 +1,11 @@
 #include "platform/qt/QtPlatform.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -31,6 +34,23 @@ QStringList NameFilters(const Text& filter) {
   return filters;
 }
 
+// A file dialog that, like the classic one, takes a name only in a folder that exists: a typed
+// path through a missing folder is refused with a word, and the dialog stays open.
+class ExistingPathDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty() && !QFileInfo(chosen.front()).absoluteDir().exists()) {
+      QMessageBox::warning(this, windowTitle(),
+                           QDir::toNativeSeparators(chosen.front()) + QStringLiteral("\nThe folder does not exist."));
+      return;
+    }
+    QFileDialog::accept();
+  }
+};
+
 }  // namespace
 
 QtPlatform::QtPlatform() : run_dialog_([](QFileDialog& dialog) { return dialog.exec(); }) {}
@@ -50,6 +70,11 @@ void QtPlatform::CreateMainWindow(const Rect& frame, const Text& title) {
   window_->move(frame.x, frame.y);  // a top-level widget's position is its frame's corner
   QObject::connect(window_.get(), &MainWindow::closeRequested, window_.get(),
                    [this] { Post({EventKind::kClose, 0}); });
+  QObject::connect(window_.get(), &MainWindow::filesDropped, window_.get(), [this](const QStringList& paths) {
+    Event drop{EventKind::kDrop, 0};
+    for (const QString& path : paths) drop.paths.push_back(QFile::encodeName(path).toStdString());
+    Post(std::move(drop));
+  });
   window_->show();
 }
 
@@ -68,7 +93,7 @@ Event QtPlatform::WaitEvent() {
 }
 
 void QtPlatform::Post(Event event) {
-  pending_.push_back(event);
+  pending_.push_back(std::move(event));
   if (waiting_ != nullptr) waiting_->quit();
 }
 
@@ -92,6 +117,8 @@ void QtPlatform::CreateEditor(int id, const Rect& area) {
   auto* editor = new QPlainTextEdit(window_.get());
   editor->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor->setTabChangesFocus(true);
+  // A file dropped on the list loads it, as anywhere on the window, instead of typing its name.
+  editor->setAcceptDrops(false);
   Add(id, area, editor);
 }
 
@@ -150,6 +177,10 @@ void QtPlatform::ShowImage(int id, const Image* image) {
   if (auto* view = Find<ImageView>(id)) view->Show(image);
 }
 
+void QtPlatform::Focus(int id) {
+  if (QWidget* widget = Widget(id)) widget->setFocus();
+}
+
 std::string QtPlatform::OpenFileDialog(const FileDialogRequest& request) {
   return RunFileDialog(request, QFileDialog::AcceptOpen);
 }
@@ -160,10 +191,11 @@ std::string QtPlatform::SaveFileDialog(const FileDialogRequest& request) {
 
 std::string QtPlatform::RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
   // Qt's own dialog looks and behaves the same on every desktop, which keeps it testable.
-  QFileDialog dialog(window_.get(), ToQString(request.title));
+  ExistingPathDialog dialog(window_.get(), ToQString(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
-  // A typed name of a file that does not exist is returned, for opening too.
+  // A typed name of a file that does not exist is returned, for opening too, as long as its
+  // folder exists.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const QStringList filters = NameFilters(request.filter);

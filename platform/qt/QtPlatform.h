@@ -43,6 +43,7 @@ class QtPlatform : public Platform {
   void ClearLines(int id) override;
   void SetText(int id, const Text& text) override;
   void ShowImage(int id, const Image* image) override;
+  void Focus(int id) override;
   std::string OpenFileDialog(const FileDialogRequest& request) override;
   std::string SaveFileDialog(const FileDialogRequest& request) override;
   void ShutDown() override;

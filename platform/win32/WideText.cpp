@@ -16,19 +16,26 @@ std::wstring Widen(UINT code_page, std::string_view text) {
   return wide;
 }
 
+// UTF-8 takes neither flags nor a replacement character; an ANSI code page takes both.
+std::string Narrow(UINT code_page, DWORD flags, const char* replacement, std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int length = WideCharToMultiByte(code_page, flags, wide.data(), size, nullptr, 0, replacement, nullptr);
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(code_page, flags, wide.data(), size, narrow.data(), length, replacement, nullptr);
+  return narrow;
+}
+
 }  // namespace
 
 std::wstring WideFromUtf8(std::string_view utf8) { return Widen(CP_UTF8, utf8); }
 
 std::wstring WideFromWindows1252(std::string_view text) { return Widen(kWindows1252, text); }
 
-std::string Utf8FromWide(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
+std::string Utf8FromWide(std::wstring_view wide) { return Narrow(CP_UTF8, 0, nullptr, wide); }
+
+std::string AnsiFromUtf8(std::string_view utf8) {
+  return Narrow(CP_ACP, WC_NO_BEST_FIT_CHARS, "?", WideFromUtf8(utf8));
 }
 
 }  // namespace tarmaxion::win32

@@ -2,6 +2,7 @@
 // without antialiasing, and every non-white pixel becomes ink.
 #include "platform/win32/Win32Glyphs.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/win32/DibPixels.h"
@@ -41,6 +42,38 @@ class TextCanvas {
   const std::uint32_t* pixels_ = nullptr;
 };
 
+// A box of canvas pixels, [left, right) x [top, bottom).
+struct InkBox {
+  int left;
+  int top;
+  int right;
+  int bottom;
+};
+
+bool Inked(std::uint32_t pixel) { return (pixel & kWhite) != kWhite; }
+
+// The smallest part of the canvas that holds the text box and every inked pixel, as a mask
+// whose overhang tells where the text box lies in it.
+GlyphMask CutMask(const std::uint32_t* pixels, int canvas_width, int canvas_height, const InkBox& text_box) {
+  InkBox cut = text_box;
+  for (int y = 0; y < canvas_height; ++y) {
+    for (int x = 0; x < canvas_width; ++x) {
+      if (!Inked(pixels[y * canvas_width + x])) continue;
+      cut = {std::min(cut.left, x), std::min(cut.top, y), std::max(cut.right, x + 1), std::max(cut.bottom, y + 1)};
+    }
+  }
+  GlyphMask mask;
+  mask.width = cut.right - cut.left;
+  mask.height = cut.bottom - cut.top;
+  mask.overhang = {text_box.left - cut.left, text_box.top - cut.top, cut.right - text_box.right,
+                   cut.bottom - text_box.bottom};
+  mask.ink.reserve(static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height));
+  for (int y = cut.top; y < cut.bottom; ++y) {
+    for (int x = cut.left; x < cut.right; ++x) mask.ink.push_back(Inked(pixels[y * canvas_width + x]) ? 1 : 0);
+  }
+  return mask;
+}
+
 }  // namespace
 
 Win32Glyphs::~Win32Glyphs() { ReleaseFonts(); }
@@ -59,30 +92,32 @@ bool Win32Glyphs::LoadFont(int font_id, const Text& face, int points) {
 }
 
 GlyphMask Win32Glyphs::RenderText(int font_id, const Text& text) const {
-  GlyphMask mask;
   const auto font = fonts_.find(font_id);
-  if (font == fonts_.end() || text.empty()) return mask;
+  if (font == fonts_.end() || text.empty()) return {};
 
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ previous_font = SelectObject(dc, font->second);
   SIZE extent{};
   TEXTMETRICA metrics{};
   const int length = static_cast<int>(text.size());
+  GlyphMask mask;
   if (GetTextExtentPoint32A(dc, text.c_str(), length, &extent) && GetTextMetricsA(dc, &metrics) &&
       extent.cx > 0 && metrics.tmHeight > 0) {
-    TextCanvas canvas(dc, extent.cx, metrics.tmHeight);
+    // The ink may reach past the text box (negative bearings, and hinted outlines a column wider
+    // than their widths say), and TextOut paints it there; a margin of a whole line height on
+    // every side catches it, and the mask keeps what arrived.
+    const int margin = metrics.tmHeight;
+    const InkBox box = {margin, margin, margin + extent.cx, margin + metrics.tmHeight};
+    const int canvas_width = extent.cx + 2 * margin;
+    const int canvas_height = metrics.tmHeight + 2 * margin;
+    TextCanvas canvas(dc, canvas_width, canvas_height);
     if (canvas.Pixels() != nullptr) {
       SetTextColor(dc, RGB(0, 0, 0));
-      SetBkColor(dc, RGB(255, 255, 255));
-      SetBkMode(dc, OPAQUE);
+      SetBkMode(dc, TRANSPARENT);
       SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-      TextOutA(dc, 0, 0, text.c_str(), length);
+      TextOutA(dc, margin, margin, text.c_str(), length);
       GdiFlush();
-      mask.width = extent.cx;
-      mask.height = metrics.tmHeight;
-      const auto count = static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height);
-      mask.ink.resize(count);
-      for (std::size_t i = 0; i < count; ++i) mask.ink[i] = (canvas.Pixels()[i] & kWhite) != kWhite;
+      mask = CutMask(canvas.Pixels(), canvas_width, canvas_height, box);
     }
   }
   SelectObject(dc, previous_font);

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "platform/win32/DibPixels.h"
+#include "platform/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -79,6 +80,7 @@ void Win32Platform::CreateMainWindow(const Rect& frame, const Text& title) {
                             outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                             instance_, this);
   if (window_ == nullptr) return;
+  DragAcceptFiles(window_, TRUE);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
 }
@@ -111,6 +113,22 @@ LRESULT Win32Platform::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       PaintImageView(*item);
       return TRUE;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) focus_ = focus;
+      }
+      break;
+    case WM_SETFOCUS:
+      // The window itself takes no keys; its control does.
+      if (focus_ != nullptr && IsWindow(focus_)) {
+        SetFocus(focus_);
+        return 0;
+      }
+      break;
+    case WM_DROPFILES:
+      TakeDrop(reinterpret_cast<HDROP>(wparam));
+      return 0;
     case WM_CLOSE:
       // The program decides when the window goes; closing only asks.
       events_.push_back({EventKind::kClose, 0});
@@ -119,6 +137,18 @@ LRESULT Win32Platform::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return DefWindowProcA(window_, message, wparam, lparam);
+}
+
+void Win32Platform::TakeDrop(HDROP drop) {
+  Event event{EventKind::kDrop, 0};
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    event.paths.push_back(Utf8FromWide(path));
+  }
+  DragFinish(drop);
+  if (!event.paths.empty()) events_.push_back(std::move(event));
 }
 
 void Win32Platform::MoveFocus(FocusDirection direction) {
@@ -170,7 +200,8 @@ void Win32Platform::CreateEditor(int id, const Rect& area) {
 }
 
 void Win32Platform::CreateLabel(int id, const Rect& area, const Text& text) {
-  AddControl(id, 0, "Static", text, SS_LEFT, area);
+  // The log shows names as they are: "&" is a character here, not a mnemonic.
+  AddControl(id, 0, "Static", text, SS_LEFT | SS_NOPREFIX, area);
 }
 
 void Win32Platform::CreateImageView(int id, const Rect& area) {
@@ -204,6 +235,15 @@ void Win32Platform::SetText(int id, const Text& text) {
   if (Control* control = Find(id)) SetWindowTextA(control->handle, text.c_str());
 }
 
+void Win32Platform::Focus(int id) {
+  if (Control* control = Find(id)) {
+    focus_ = control->handle;
+    SetFocus(focus_);
+  }
+}
+
+Text Win32Platform::ShownText(std::string_view utf8) const { return AnsiFromUtf8(utf8); }
+
 void Win32Platform::ShowImage(int id, const Image* image) {
   Control* view = Find(id);
   if (view == nullptr) return;
@@ -233,6 +273,7 @@ void Win32Platform::ShutDown() {
   controls_.clear();
   if (window_ != nullptr) DestroyWindow(window_);
   window_ = nullptr;
+  focus_ = nullptr;
   events_.clear();
   glyphs_.ReleaseFonts();
 }

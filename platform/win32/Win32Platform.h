@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <deque>
 #include <map>
@@ -34,6 +35,8 @@ class Win32Platform : public Platform {
   void ClearLines(int id) override;
   void SetText(int id, const Text& text) override;
   void ShowImage(int id, const Image* image) override;
+  void Focus(int id) override;
+  Text ShownText(std::string_view utf8) const override;
   std::string OpenFileDialog(const FileDialogRequest& request) override;
   std::string SaveFileDialog(const FileDialogRequest& request) override;
   void ShutDown() override;
@@ -52,6 +55,7 @@ class Win32Platform : public Platform {
   enum class FocusDirection { kNext, kPrevious };
   void MoveFocus(FocusDirection direction);
   void PaintImageView(const DRAWITEMSTRUCT& item) const;
+  void TakeDrop(HDROP drop);
 
   HWND AddControl(int id, DWORD ex_style, const char* window_class, const Text& text, DWORD style,
                   const Rect& area);
@@ -65,6 +69,9 @@ class Win32Platform : public Platform {
   const char* editor_class_ = "Edit";  // the rich edit class when its library loaded
   HACCEL focus_keys_ = nullptr;        // Tab and Shift+Tab
   HWND window_ = nullptr;
+  // The control that had the focus when the window was last deactivated (a file dialog opened
+  // over it), given back when the window is active again.
+  HWND focus_ = nullptr;
   std::map<int, Control> controls_;
   Win32Glyphs glyphs_;
   std::deque<Event> events_;  // filled by the window procedure, emptied by WaitEvent

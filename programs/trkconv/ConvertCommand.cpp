@@ -23,7 +23,7 @@ FileOutcome ConvertOne(const std::string& track, const std::string& output, cons
   }
   if (const auto written = WriteFileReplacing(output, loader.Api().CopyAs105()); !written) {
     return Failure{FailureKind::kNotWritten,
-                   Utf8FromWindows1252(NotSavedMessage(output, written.Failure().message))};
+                   Utf8FromWindows1252(NotSavedMessage(DisplayName(output), written.Failure().message))};
   }
   return Done{};
 }

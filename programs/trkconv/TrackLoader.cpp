@@ -19,7 +19,7 @@ Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_pa
   const auto read = ReadWholeFile(utf8_path, file);
   // A short read is no track either: only part of the file would be shown or converted.
   if (!read) {
-    const auto message = ReadMessage(read, utf8_path).value_or("the file cannot be read");
+    const auto message = ReadMessage(read, utf8_path, DisplayName(utf8_path)).value_or("the file cannot be read");
     return Failure{FailureKind::kUnreadable, Utf8FromWindows1252(message)};
   }
   return &api_.Open(file.first(*read), DisplayName(utf8_path));

@@ -38,6 +38,7 @@ TEST_F(ProgramTest, StartUpBuildsTheWindowAndItsFiveControls) {
   EXPECT_TRUE(Lines().empty());
   EXPECT_EQ(platform.Control(kMapView).image, nullptr);
   EXPECT_EQ(platform.Fonts().at(kCaptionFont), "Lucida Console");
+  EXPECT_EQ(platform.Focused(), kLoadButton);
   EXPECT_EQ(program.State().track_buffer.size(), 2000000u);
   EXPECT_EQ(program.State().loaded_size, 2000000);
 }

@@ -37,5 +37,22 @@ TEST_F(StatusLogTest, MessagesAreCutAtOneHundredBytes) {
   EXPECT_EQ(last.substr(0, 12 + 5), "Cannot open " + name.substr(0, 5));
 }
 
+TEST_F(StatusLogTest, AMessageOfExactlyOneHundredBytesIsKeptWhole) {
+  // The system's reason follows the name; a first try measures it, the second fills up to 100.
+  platform.QueueDialogAnswer("/no/such/folder/n");
+  program.ReadTrack();
+  const auto reason_size = LastLog().size() - std::string("Cannot open n: ").size();
+  const std::string name(100 - 14 - reason_size, 'n');
+  platform.QueueDialogAnswer("/no/such/folder/" + name);
+  program.ReadTrack();
+  EXPECT_EQ(LastLog().size(), 100u);
+  EXPECT_EQ(LastLog().substr(0, 14 + name.size()), "Cannot open " + name + ": ");
+}
+
+TEST_F(StatusLogTest, AnEmptyStatusLineIsLoggedAsABareLineBreak) {
+  program.Report("");
+  EXPECT_EQ(Panel(), "> \r\n> \r\n> \r\n> \r\nready...\r\n\r\n");
+}
+
 }  // namespace
 }  // namespace tarmaxion

@@ -69,7 +69,7 @@ TEST(RasterTest, FillBoxCoversItsColumnsAndRowsClippedToTheImage) {
 }
 
 GlyphMask Mask(int width, int height, std::vector<std::uint8_t> ink) {
-  return GlyphMask{width, height, std::move(ink)};
+  return GlyphMask{width, height, std::move(ink), {}};
 }
 
 TEST(RasterTest, DrawLabelFillsTheBoxAndInksTheGlyphPixels) {
@@ -92,11 +92,22 @@ TEST(RasterTest, DrawLabelFillsTheBoxAndInksTheGlyphPixels) {
   DrawLabel(corner, 5, 3, mask, kInk, kBack);
   EXPECT_EQ(PixelsOfColour(corner, kInk), (PixelSet{{5, 3}}));
   EXPECT_EQ(PixelsOfColour(corner, kPaper).size(), 23u);
+
+  // Ink that overhangs the box lands beside it; the rest of the overhang leaves the picture be.
+  auto overhanging = Mask(4, 2, {1, 0, 0, 0,  //
+                                 1, 0, 1, 1});
+  overhanging.overhang = {1, 0, 1, 0};
+  Image beside(6, 4, kPaper);
+  DrawLabel(beside, 2, 1, overhanging, kInk, kBack);
+  EXPECT_EQ(PixelsOfColour(beside, kInk), (PixelSet{{1, 1}, {1, 2}, {3, 2}, {4, 2}}));
+  EXPECT_EQ(PixelsOfColour(beside, kBack), (PixelSet{{2, 1}, {3, 1}, {2, 2}}));
 }
 
 TEST(RasterTest, DrawLabelPaintsNothingForEmptyOrMalformedMasks) {
+  auto wider_overhang = Mask(1, 1, {1});
+  wider_overhang.overhang.right = 2;
   for (const auto& mask : {Mask(0, 16, {}), Mask(9, 0, {}), Mask(-3, 2, {}),
-                           Mask(3, 2, {1, 1, 1, 1, 1})}) {
+                           Mask(3, 2, {1, 1, 1, 1, 1}), wider_overhang}) {
     Image image(6, 4, kPaper);
     DrawLabel(image, 0, 0, mask, kInk, kInk);
     EXPECT_EQ(PixelsOfColour(image, kPaper).size(), 24u) << mask.width << "x" << mask.height;

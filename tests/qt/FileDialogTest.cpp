@@ -71,6 +71,13 @@ TEST_F(FileDialogTest, OpenReturnsATypedNameOfAFileThatDoesNotExist) {
   EXPECT_FALSE(user.WasRefused());
 }
 
+TEST_F(FileDialogTest, OpenRefusesANameInAFolderThatDoesNotExist) {
+  TypingUser user(QString::fromStdString(dir_.File("no/such/folder/x.trk")));
+  EXPECT_EQ(platform_.OpenFileDialog({"Select Track", dir_.File(""), "trk|*.trk", 0}), "");
+  EXPECT_TRUE(user.WasAsked());    // told why
+  EXPECT_TRUE(user.WasRefused());  // and still open afterwards
+}
+
 TEST_F(FileDialogTest, SaveReplacesAnExistingFileWithoutAQuestion) {
   const std::string existing = dir_.Write("oval_c.trk", {1, 2, 3});
   TypingUser user(QStringLiteral("oval_c.trk"));

@@ -5,14 +5,17 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <vector>
 
 #include "app/Program.h"
+#include "base/Encoding.h"
 #include "platform/qt/QtPlatform.h"
 #include "tests/support/SampleTrack.h"
 #include "tests/support/WindowRun.h"
@@ -145,6 +148,38 @@ TEST_F(QtProgramTest, SaveWritesTheConvertedCopy) {
   reference.Save(dir_.File("reference_c.trk"));
   EXPECT_EQ(saved, ReadBytes(dir_.File("reference_c.trk")));
   EXPECT_EQ(qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n')[5], "saved");
+}
+
+// A drop as the desktop delivers it: URLs, or plain text, in the mime data of a drop event.
+void DropOn(QWidget* window, QMimeData& data) {
+  QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &enter);
+  QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &drop);
+}
+
+TEST_F(QtProgramTest, DroppedFileLoadsAsTheOpenDialogLoadsItAndTextDoesNothing) {
+  const std::string path = dir_.Write("monza.trk", SampleTrack().Build());
+  program_.StartUp();
+  QMimeData text;
+  text.setText(QString::fromStdString(path));
+  DropOn(platform_.Window(), text);
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+  // Over the list too: the editor leaves drops to the window rather than typing the name.
+  DropOn(platform_.Widget(kInfoList), files);
+  ASSERT_TRUE(program_.Dispatch(platform_.WaitEvent()));
+
+  testing::WindowRun reference;
+  reference.Load(path);
+  EXPECT_EQ(InfoLines().size(), 33);
+  for (int i = 0; i < 33; ++i) {
+    EXPECT_EQ(InfoLines()[i].toStdString(), Utf8FromWindows1252(reference.Lines()[static_cast<std::size_t>(i)]));
+  }
+  EXPECT_EQ(qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n')[5], "monza_4567_Bob");
+  EXPECT_TRUE(answers_.empty());
+  QTimer::singleShot(0, [this] { platform_.Window()->close(); });
+  EXPECT_EQ(platform_.WaitEvent().kind, EventKind::kClose);  // the text drop posted nothing
 }
 
 TEST_F(QtProgramTest, CloseRequestEndsRunWithExitCodeZero) {

@@ -37,6 +37,11 @@ class WindowRun {
     program.Dispatch({EventKind::kControl, button});
   }
   void Load(const std::string& answer) { Press(kLoadButton, answer); }
+  // Drops these paths on the window.
+  void Drop(std::vector<std::string> paths) {
+    Start();
+    program.Dispatch({EventKind::kDrop, 0, std::move(paths)});
+  }
   void Save(const std::string& answer) { Press(kSaveButton, answer); }
 
   const ProgramState& State() const { return program.State(); }

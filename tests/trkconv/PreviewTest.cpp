@@ -92,7 +92,7 @@ class SolidGlyphs : public GlyphSource {
  public:
   bool LoadFont(int, const Text&, int) override { return true; }
   GlyphMask RenderText(int, const Text& text) const override {
-    GlyphMask mask{5 * static_cast<int>(text.size()), 7, {}};
+    GlyphMask mask{5 * static_cast<int>(text.size()), 7, {}, {}};
     mask.ink.assign(static_cast<std::size_t>(mask.width * mask.height), 1);
     return mask;
   }

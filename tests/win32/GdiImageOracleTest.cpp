@@ -2,6 +2,7 @@
 // captions blitted by us from the platform's glyph masks and drawn by TextOut itself.
 #include "tests/win32/GdiCanvas.h"
 
+#include <array>
 #include <random>
 #include <vector>
 
@@ -70,19 +71,32 @@ TEST(GdiImageOracleTest, EightBitBmpsConvertAsSetDIBitsDoes) {
   EXPECT_EQ(tally.Differing(), 0);
 }
 
-// TextOut as the caption is drawn: current position, opaque cells, front on back.
+// TextOut as the caption is drawn: current position, opaque cells, front on back. The font is
+// named, and checked to be the one GDI chose, so the answer does not depend on which fonts a
+// machine happens to offer in place of the caption's face. Its glyphs overhang their cells on
+// both sides ("j" on the left; "/", "_" and hinted round letters on the right), which the
+// masks must carry.
 TEST(GdiImageOracleTest, CaptionsBlitAsTextOutDrawsThem) {
   constexpr int kWidth = 200;
   constexpr int kHeight = 40;
+  const Text kFace = "DejaVu Sans";
   Win32Platform platform;
-  ASSERT_TRUE(platform.LoadFont(1, "Lucida Console", 12));
+  ASSERT_TRUE(platform.LoadFont(1, kFace, 12));
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
   HFONT font = CreateFontA(height, 0, 0, 0,
                            FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           "Lucida Console");
+                           kFace.c_str());
+  {
+    GdiCanvas probe(1, 1);
+    HGDIOBJ previous = SelectObject(probe.Dc(), font);
+    std::array<char, LF_FACESIZE> chosen{};
+    GetTextFaceA(probe.Dc(), static_cast<int>(chosen.size()), chosen.data());
+    SelectObject(probe.Dc(), previous);
+    ASSERT_EQ(Text(chosen.data()), kFace) << "install the font package that holds it";
+  }
   std::mt19937 random(11);
   Tally tally("DrawLabel vs TextOut");
   for (int i = 0; i < 500; ++i) {

@@ -152,9 +152,15 @@ TEST_F(Win32DialogTest, SaveOffersTheDefaultNameAndReplacesWithoutAsking) {
   EXPECT_EQ(fs::path(std::u8string(chosen.begin(), chosen.end())), existing);
 }
 
-TEST_F(Win32DialogTest, CancelGivesNothing) {
+TEST_F(Win32DialogTest, CancelGivesNothingAndTheFocusGoesBackToItsControl) {
+  platform_.CreateButton(1, {10, 10, 50, 24}, "one");
+  platform_.CreateButton(2, {70, 10, 50, 24}, "two");
+  platform_.Focus(2);
   const FileDialogRequest request{"Select Track", Utf8(folder_) + "\\", "trk|*.trk", 0};
   EXPECT_EQ(Run([&] { return platform_.OpenFileDialog(request); }, nullptr), "");
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  EXPECT_EQ(GetFocus(), GetDlgItem(platform_.MainWindow(), 2));
 }
 
 }  // namespace

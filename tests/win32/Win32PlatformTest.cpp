@@ -4,16 +4,22 @@
 #include "app/Program.h"
 #include "tests/win32/AnsweringPlatform.h"
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "tests/support/TempDir.h"
+#include "tests/support/WindowRun.h"
 #include "tools/builders/TrackBuilder.h"
 #include "platform/win32/DibPixels.h"
+#include "platform/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -204,6 +210,7 @@ TEST_F(Win32ProgramTest, ButtonNotificationsBecomeControlEventsAndCloseOnlyAsks)
 TEST_F(Win32ProgramTest, TabAndShiftTabMoveTheFocusAlongTheTabStops) {
   HWND window = platform_.MainWindow();
   SetForegroundWindow(window);
+  EXPECT_EQ(GetFocus(), Item(kLoadButton));  // from start-up, so Space loads at once
   SetFocus(Item(kInfoList));
   ASSERT_EQ(GetFocus(), Item(kInfoList));
   const auto press = [&](bool shift) {
@@ -222,6 +229,83 @@ TEST_F(Win32ProgramTest, TabAndShiftTabMoveTheFocusAlongTheTabStops) {
   press(false);
   EXPECT_EQ(GetFocus(), Item(kSaveButton));
   EXPECT_EQ(WindowText(Item(kInfoList)), "");  // the tab went to the focus, not the text
+}
+
+// "&" is a character in the log, not a mnemonic that hides itself and underlines the next one:
+// ten of them reach as far as ten ampersands do in the panel's font.
+TEST_F(Win32ProgramTest, LogPanelShowsAmpersandsAsTheyAre) {
+  const std::string ampersands(10, '&');
+  platform_.SetText(kLogPanel, ampersands);
+  const Image painted = PaintedBy(Item(kLogPanel), 400, 20);
+  int last_inked = -1;
+  for (int y = 0; y < painted.Height(); ++y) {
+    for (int x = 0; x < painted.Width(); ++x) {
+      if (painted.At(x, y) != painted.At(399, 19)) last_inked = std::max(last_inked, x);
+    }
+  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Item(kLogPanel), WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, ampersands.c_str(), 10, &extent);
+  DeleteDC(dc);
+  EXPECT_GT(last_inked, extent.cx * 9 / 10) << "text extent " << extent.cx;
+}
+
+// A drop as the shell sends it: the paths, wide, in a DROPFILES block the receiver frees.
+void DropFiles(HWND window, const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const auto& path : paths) list += path + L'\0';
+  list += L'\0';
+  const std::size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GHND, bytes);
+  auto* header = static_cast<DROPFILES*>(GlobalLock(block));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+  GlobalUnlock(block);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+}
+
+TEST_F(Win32ProgramTest, DroppedFilesArriveAsOneEventAndTheFirstLoads) {
+  tarmaxion::testing::TempDir dir;
+  tarmaxion::testing::TrackBuilder track;
+  track.Landmap({0x0FF2, 0x0FF3}).Record(1, "Bob", 4567);
+  const auto first = dir.Write("monza.trk", track.Build());
+  const auto second = dir.Write("Rennen \xC3\x9F \xE2\x9C\x93.trk", track.Build());  // no code page spells it
+  const auto extended = GetWindowLongPtrA(platform_.MainWindow(), GWL_EXSTYLE);
+  EXPECT_NE(extended & WS_EX_ACCEPTFILES, 0);
+
+  DropFiles(platform_.MainWindow(), {WideFromUtf8(first), WideFromUtf8(second)});
+  const Event drop = platform_.WaitEvent();
+  ASSERT_EQ(drop.kind, EventKind::kDrop);
+  EXPECT_EQ(drop.paths, (std::vector<std::string>{first, second}));
+  program_.Dispatch(drop);
+
+  tarmaxion::testing::WindowRun chosen;
+  chosen.Load(first);
+  EXPECT_EQ(LinesOf(Item(kInfoList)), chosen.Lines());
+  const std::string log = WindowText(Item(kLogPanel));
+  EXPECT_TRUE(log.ends_with("\r\nmonza_4567_Bob\r\nDropped 2 files: loaded the first, left out 1\r\n")) << log;
+}
+
+// Under a Cyrillic code page (the Windows tests run this one with a Russian locale) the window
+// spells names in it, in the list, the log and the caption; elsewhere there is nothing to see.
+TEST(Win32CodePageTest, FileNamesShowInTheSystemCodePage) {
+  if (GetACP() != 1251) GTEST_SKIP() << "code page " << GetACP() << ", not 1251";
+  tarmaxion::testing::TempDir dir;
+  tarmaxion::testing::TrackBuilder track;
+  track.Landmap({0x0FF2, 0x0FF3}).Record(1, "Bob", 4567);
+  const auto path = dir.Write("\xD0\xA2\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0.trk", track.Build());  // Трасса
+  AnsweringPlatform platform(path);
+  Program program(platform);
+  program.StartUp();
+  program.Dispatch({EventKind::kControl, kLoadButton});
+  const std::string cyrillic = "\xD2\xF0\xE0\xF1\xF1\xE0";  // the same name in code page 1251
+  HWND window = platform.MainWindow();
+  EXPECT_EQ(LinesOf(GetDlgItem(window, kInfoList))[0], cyrillic + ".trk   " + std::to_string(track.Build().size()) + " Bytes");
+  const std::string log = WindowText(GetDlgItem(window, kLogPanel));
+  EXPECT_TRUE(log.ends_with("\r\n" + cyrillic + "_4567_Bob\r\n")) << log;
+  program.ShutDown();
 }
 
 TEST_F(Win32PlatformTest, WithoutAWindowWaitingEndsAtOnce) {

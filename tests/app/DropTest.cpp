@@ -1,0 +1,64 @@
+// Files dropped on the window: one is loaded as the open dialog would load it, of several the
+// first, and anything that is not a file changes nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/WindowRun.h"
+#include "tools/builders/TrackBuilder.h"
+
+namespace tarmaxion {
+namespace {
+
+using testing::TrackBuilder;
+using testing::WindowRun;
+
+class DropTest : public testing::WindowTest {
+ protected:
+  std::string Track(const std::string& name) {
+    TrackBuilder track;
+    track.WorldSize(100).Landmap({0x0FF2, 0x0FF3}).Object(10, 100, 100).Record(1, "Bob", 4567);
+    return dir_.Write(name, track.Build());
+  }
+};
+
+TEST_F(DropTest, OneFileLoadsAsTheOpenDialogLoadsIt) {
+  const auto path = Track("monza.trk");
+  WindowRun chosen;
+  chosen.Load(path);
+  Drop({path});
+  EXPECT_TRUE(platform.Dialogs().empty());
+  EXPECT_EQ(Lines(), chosen.Lines());
+  EXPECT_EQ(Panel(), chosen.Panel());
+  EXPECT_EQ(Map(), chosen.Map());
+  EXPECT_NE(Shown(), nullptr);
+  EXPECT_EQ(State().current_folder, chosen.State().current_folder);
+  Save("");
+  chosen.Save("");
+  EXPECT_EQ(platform.Dialogs().back().default_path, chosen.platform.Dialogs().back().default_path);
+}
+
+TEST_F(DropTest, OfSeveralFilesTheFirstLoadsAndTheRestAreCounted) {
+  const auto first = Track("first.trk");
+  const auto second = Track("second.trk");
+  std::filesystem::create_directory(dir_.Path() / "folder");
+  Drop({dir_.File("folder"), first, second, dir_.File("third.trk")});
+  EXPECT_EQ(Lines().front().substr(0, 9), "first.trk");
+  EXPECT_EQ(LastLog(), "Dropped 2 files: loaded the first, left out 1");
+  EXPECT_EQ(LogLines()[4], "first_4567_Bob");
+}
+
+TEST_F(DropTest, NothingButFoldersOrMissingPathsChangesNothing) {
+  Load(Track("kept.trk"));
+  const auto lines = Lines();
+  const auto panel = Panel();
+  std::filesystem::create_directory(dir_.Path() / "folder");
+  Drop({dir_.File("folder"), dir_.File("missing.trk")});
+  Drop({});
+  EXPECT_EQ(Lines(), lines);
+  EXPECT_EQ(Panel(), panel);
+  EXPECT_EQ(platform.Dialogs().size(), 1u);
+}
+
+}  // namespace
+}  // namespace tarmaxion
