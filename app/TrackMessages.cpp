@@ -28,13 +28,13 @@ std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_pa
       return TooLargeMessage(name, failure.reported_size);
     case ReadProblem::kCannotOpen:
       if (utf8_path.empty()) return std::nullopt;
-      return "Cannot open " + name + ": " + failure.message;
+      return "Cannot open " + name + ": " + Windows1252FromUtf8(failure.message);
   }
   return std::nullopt;
 }
 
-Text NotSavedMessage(const std::string& utf8_path, const std::string& reason) {
-  return "Not saved: " + DisplayName(utf8_path) + ": " + reason;
+Text NotSavedMessage(const std::string& utf8_path, const std::string& utf8_reason) {
+  return "Not saved: " + DisplayName(utf8_path) + ": " + Windows1252FromUtf8(utf8_reason);
 }
 
 }  // namespace tarmaxion

@@ -27,7 +27,8 @@ Text TooLargeMessage(const Text& file_name, std::uintmax_t size);
 // file arrived, or no file was chosen (a cancelled dialog is no error).
 std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_path);
 
-// Why the copy chosen as utf8_path was not written.
-Text NotSavedMessage(const std::string& utf8_path, const std::string& reason);
+// Why the copy chosen as utf8_path was not written; utf8_reason is the file functions' UTF-8
+// reason, converted here once.
+Text NotSavedMessage(const std::string& utf8_path, const std::string& utf8_reason);
 
 }  // namespace tarmaxion

@@ -1,4 +1,5 @@
 // trkconv: the converter window's listing, conversion and preview from the command line.
+#include <clocale>
 #include <cstdio>
 #include <iostream>
 
@@ -73,6 +74,10 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
   const auto args = tarmaxion::cli::Utf8Arguments();
 #else
   const std::vector<std::string> args(argv + 1, argv + argc);
+  // The system's reasons for failures in the user's language, decoded from the locale's
+  // character set; numbers and everything else keep the C locale's forms.
+  std::setlocale(LC_CTYPE, "");
+  std::setlocale(LC_MESSAGES, "");
 #endif
   tarmaxion::cli::Console console{std::cout, std::cerr, ErrorStreamIsTerminal(), {}};
 #ifdef _WIN32
