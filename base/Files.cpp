@@ -21,13 +21,14 @@ std::string ReasonOf(const std::error_code& error) {
   return error.category() == std::generic_category() ? SystemReason(error.value()) : error.message();
 }
 
-// A name in the target's folder that no other save is likely to pick at the same time. The
-// system's entropy seeds one generator per thread: asking it for every save costs more than
-// a batch of small saves takes otherwise.
+// A name in the target's folder that no other save is likely to pick at the same time: two
+// batches writing the same copy must never share a temporary file, so the number has 64 bits.
+// The system's entropy seeds one generator per thread: asking it for every save costs more
+// than a batch of small saves takes otherwise.
 fs::path TemporaryBeside(const fs::path& target) {
-  thread_local std::minstd_rand numbers(std::random_device{}());
+  thread_local std::mt19937_64 numbers(std::random_device{}());
   auto name = target.filename();
-  name += ".tmp" + std::to_string(numbers() % 1000000u);
+  name += ".tmp" + std::to_string(numbers());
   return target.parent_path() / name;
 }
 
