@@ -18,9 +18,10 @@
 #include <unistd.h>
 
 #include <csignal>
-#endif
 
 #include "tests/support/PermissionsBind.h"
+#endif
+
 #include "tests/support/WindowRun.h"
 #include "tests/support/TempDir.h"
 #include "tools/builders/TrackBuilder.h"
