@@ -52,9 +52,8 @@ int RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& e
     // Checked between tracks only, so the copy in hand is finished and no temporary file stays.
     if (const auto stop = stop_requests.Pending()) {
       progress.Clear();
-      err << "trkconv: stopped by " << stop->what << ": " << copies << (copies == 1 ? " copy" : " copies")
-          << " made; " << track << " and the " << options.tracks.size() - done - 1
-          << " tracks after it were not converted\n";
+      err << "trkconv: stopped by " << stop->what << " before " << track << "; copies made: " << copies
+          << ", tracks not converted: " << options.tracks.size() - done << '\n';
       return stop->exit_code;
     }
     const auto output = ConvertedPath(options, track);
