@@ -27,7 +27,7 @@ std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_pa
       return TooLargeMessage(name, failure.reported_size);
     case ReadProblem::kCannotOpen:
       if (utf8_path.empty()) return std::nullopt;
-      return "Cannot open " + name + ": " + failure.message;
+      return "Cannot open " + name + ": " + Windows1252FromUtf8(failure.message);
   }
   return std::nullopt;
 }
@@ -37,8 +37,8 @@ Text DroppedMessage(std::size_t count) {
   return "Dropped " + number(count) + " files: loaded the first, left out " + number(count - 1);
 }
 
-Text NotSavedMessage(const Text& name, const std::string& reason) {
-  return "Not saved: " + name + ": " + reason;
+Text NotSavedMessage(const Text& name, const std::string& utf8_reason) {
+  return "Not saved: " + name + ": " + Windows1252FromUtf8(utf8_reason);
 }
 
 }  // namespace tarmaxion

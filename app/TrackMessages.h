@@ -33,7 +33,8 @@ std::optional<Text> ReadMessage(const FileRead& read, const std::string& utf8_pa
 // was loaded.
 Text DroppedMessage(std::size_t count);
 
-// Why the copy whose file part shows as name was not written.
-Text NotSavedMessage(const Text& name, const std::string& reason);
+// Why the copy whose file part shows as name was not written; utf8_reason is the file
+// functions' UTF-8 reason, converted here once.
+Text NotSavedMessage(const Text& name, const std::string& utf8_reason);
 
 }  // namespace tarmaxion

@@ -15,20 +15,6 @@ char32_t CodePointOf(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80u] : char32_t{byte};
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-  const auto put = [&out](unsigned value) { out.push_back(static_cast<char>(value)); };
-  if (c < 0x80) {
-    put(c);
-  } else if (c < 0x800) {
-    put(0xC0u | (c >> 6));
-    put(0x80u | (c & 0x3Fu));
-  } else {
-    put(0xE0u | (c >> 12));
-    put(0x80u | ((c >> 6) & 0x3Fu));
-    put(0x80u | (c & 0x3Fu));
-  }
-}
-
 char ByteOf(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
@@ -53,6 +39,25 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
 
 }  // namespace
 
+void AppendUtf8(std::string& out, char32_t c) {
+  const auto put = [&out](char32_t value) { out.push_back(static_cast<char>(value)); };
+  if (c < 0x80) {
+    put(c);
+  } else if (c < 0x800) {
+    put(0xC0u | (c >> 6));
+    put(0x80u | (c & 0x3Fu));
+  } else if (c < 0x10000) {
+    put(0xE0u | (c >> 12));
+    put(0x80u | ((c >> 6) & 0x3Fu));
+    put(0x80u | (c & 0x3Fu));
+  } else {
+    put(0xF0u | (c >> 18));
+    put(0x80u | ((c >> 12) & 0x3Fu));
+    put(0x80u | ((c >> 6) & 0x3Fu));
+    put(0x80u | (c & 0x3Fu));
+  }
+}
+
 std::string Utf8FromWindows1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -64,6 +69,56 @@ Text Windows1252FromUtf8(std::string_view utf8) {
   Text out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) out.push_back(ByteOf(NextCodePoint(utf8, i)));
+  return out;
+}
+
+bool IsUtf8(std::string_view text) {
+  std::size_t i = 0;
+  const auto next = [&] { return i < text.size() ? static_cast<unsigned char>(text[i++]) : 0u; };
+  while (i < text.size()) {
+    const unsigned lead = next();
+    if (lead < 0x80) continue;
+    // The allowed range of the second byte excludes overlong forms, surrogates and code
+    // points past U+10FFFF; every later byte is a plain continuation byte.
+    unsigned low = 0x80, high = 0xBF;
+    int extra = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      extra = 2;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      extra = 3;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    for (int k = 0; k < extra; ++k) {
+      const unsigned byte = next();
+      if (byte < low || byte > high) return false;
+      low = 0x80;
+      high = 0xBF;
+    }
+  }
+  return true;
+}
+
+std::string Base64(std::string_view bytes) {
+  static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  out.reserve((bytes.size() + 2) / 3 * 4);
+  for (std::size_t i = 0; i < bytes.size(); i += 3) {
+    const std::size_t count = bytes.size() - i < 3 ? bytes.size() - i : 3;
+    std::uint32_t group = 0;
+    for (std::size_t k = 0; k < 3; ++k) {
+      group = (group << 8) | (k < count ? static_cast<unsigned char>(bytes[i + k]) : 0u);
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+      out.push_back(k <= count ? kDigits[(group >> (18 - 6 * k)) & 0x3Fu] : '=');
+    }
+  }
   return out;
 }
 

@@ -15,8 +15,18 @@ namespace tarmaxion {
 // conversion can be reversed exactly.
 std::string Utf8FromWindows1252(std::string_view text);
 
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t c);
+
 // Characters that Windows-1252 cannot hold, and malformed UTF-8, become "?".
 Text Windows1252FromUtf8(std::string_view utf8);
+
+// Whether text is well-formed UTF-8: no stray or missing continuation bytes, overlong forms,
+// surrogates or code points past U+10FFFF.
+bool IsUtf8(std::string_view text);
+
+// The bytes in the base64 alphabet of RFC 4648, padded with "=".
+std::string Base64(std::string_view bytes);
 
 // The text without its last n characters (code points), "" when it has n or fewer.
 std::string DropLastCharacters(std::string_view utf8, std::size_t n);

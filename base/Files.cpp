@@ -9,20 +9,26 @@
 #include <system_error>
 
 #include "base/NativePath.h"
+#include "base/SystemCalls.h"
 
 namespace tarmaxion {
 namespace fs = std::filesystem;
 namespace {
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
+// Error numbers go through SystemReason, which gives them in UTF-8; other codes (the system's
+// own on Windows) already come as the library words them.
+std::string ReasonOf(const std::error_code& error) {
+  return error.category() == std::generic_category() ? SystemReason(error.value()) : error.message();
+}
 
-// A name in the target's folder that no other save is likely to pick at the same time. The
-// system's entropy seeds one generator per thread: asking it for every save costs more than
-// a batch of small saves takes otherwise.
+// A name in the target's folder that no other save is likely to pick at the same time: two
+// batches writing the same copy must never share a temporary file, so the number has 64 bits.
+// The system's entropy seeds one generator per thread: asking it for every save costs more
+// than a batch of small saves takes otherwise.
 fs::path TemporaryBeside(const fs::path& target) {
-  thread_local std::minstd_rand numbers(std::random_device{}());
+  thread_local std::mt19937_64 numbers(std::random_device{}());
   auto name = target.filename();
-  name += ".tmp" + std::to_string(numbers() % 1000000u);
+  name += ".tmp" + std::to_string(numbers());
   return target.parent_path() / name;
 }
 
@@ -30,10 +36,11 @@ FileWrite Failed(WriteProblem kind, std::string reason) {
   return Problem<WriteProblem>{kind, std::move(reason)};
 }
 
+// A file that cannot be opened gives kNotWritable; one that takes not every byte, kWriteFailed.
 FileWrite WriteAll(const fs::path& path, std::span<const std::uint8_t> bytes) {
   errno = 0;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return Failed(WriteProblem::kWriteFailed, SystemReason(errno));
+  if (!out) return Failed(WriteProblem::kNotWritable, SystemReason(errno));
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
   out.flush();
@@ -87,17 +94,19 @@ FileRead ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> desti
   return arrived;
 }
 
-FileWrite WriteFileReplacing(std::string_view utf8_path,
-                                   std::span<const std::uint8_t> bytes) {
+FileWrite WriteFileReplacing(std::string_view utf8_path, std::span<const std::uint8_t> bytes,
+                             IfExists if_exists) {
   auto target = NativePath(utf8_path);
   std::error_code error;
   const auto existing = fs::status(target, error);
   if (fs::is_directory(existing)) return Failed(WriteProblem::kIsFolder, "it is a folder");
-  if (fs::exists(existing) && !fs::is_regular_file(existing)) {
+  const bool exists = fs::exists(existing);
+  if (exists && if_exists == IfExists::kRefuse) return Failed(WriteProblem::kExists, "it exists already");
+  if (exists && !fs::is_regular_file(existing)) {
     // A device or pipe cannot be replaced by renaming; it takes the bytes directly.
     return WriteAll(target, bytes);
   }
-  if (fs::exists(existing)) {
+  if (exists) {
     // Replace what a link points at, not the link itself.
     if (auto resolved = fs::canonical(target, error); !error) target = std::move(resolved);
     // Renaming over a file needs only the folder's permission; a file the user may not write
@@ -107,14 +116,22 @@ FileWrite WriteFileReplacing(std::string_view utf8_path,
   const auto temporary = TemporaryBeside(target);
   if (auto written = WriteAll(temporary, bytes); !written) {
     fs::remove(temporary, error);
+    // A folder that takes no new file may still hold a file its user may write: that file
+    // can only be replaced by writing it in place.
+    if (exists && written.Failure().kind == WriteProblem::kNotWritable) return WriteAll(target, bytes);
     return written;
   }
-  if (fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);
-  fs::rename(temporary, target, error);
+  if (exists) fs::permissions(temporary, existing.permissions(), error);
+  if (if_exists == IfExists::kRefuse) {
+    error = RenameNoReplace(temporary, target);
+  } else {
+    fs::rename(temporary, target, error);
+  }
   if (error) {
-    const auto reason = error.message();
+    const auto kind = error == std::errc::file_exists ? WriteProblem::kExists : WriteProblem::kWriteFailed;
+    const auto reason = kind == WriteProblem::kExists ? std::string("it exists already") : ReasonOf(error);
     fs::remove(temporary, error);
-    return Failed(WriteProblem::kWriteFailed, reason);
+    return Failed(kind, reason);
   }
   return Done{};
 }

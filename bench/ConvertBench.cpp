@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "programs/trkconv/ConvertCommand.h"
+#include "programs/trkconv/Trkconv.h"
 #include "tests/support/TempDir.h"
 #include "tools/builders/TrackBuilder.h"
 
@@ -64,7 +65,7 @@ const Batch& TheBatch() {
 void Convert(benchmark::State& state, const cli::ConvertOptions& options) {
   std::ostringstream lines;
   std::ostringstream errors;
-  if (!cli::RunConvert(options, lines, errors)) state.SkipWithError(errors.str().c_str());
+  if (cli::RunConvert(options, lines, errors) != cli::kExitSuccess) state.SkipWithError(errors.str().c_str());
 }
 
 // Every round replaces the copies of the round before, as a repeated batch with --force does.

@@ -1,5 +1,7 @@
 // The whole load of arbitrary bytes as the window runs it: read, list, map, water, markers,
-// then "save as 1.05" into a sink. Any crash, sanitizer report or hang is a bug.
+// then "save as 1.05" into a sink. Any crash, sanitizer report or hang is a bug. It is several
+// times slower than fuzz_track, which reaches the same edges, so scripts/fuzz only replays the
+// committed track inputs through it, to keep the window program's own code checked.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>

@@ -46,6 +46,10 @@ void FillBox(Image& image, int x, int y, int width, int height, Colour colour) {
   }
 }
 
+bool HasColour(const Image& image, Colour colour) {
+  return std::count(image.Pixels().begin(), image.Pixels().end(), colour) != 0;
+}
+
 void DrawLabel(Image& image, int x, int y, const GlyphMask& mask, Colour front, Colour back) {
   if (mask.width <= 0 || mask.height <= 0) return;
   const auto mask_width = static_cast<std::size_t>(mask.width);

@@ -28,6 +28,10 @@ enum class FillMode {
 // (x, y) itself is not part of the region. Iterative, with memory bounded by the image size.
 void FloodFill(Image& image, int x, int y, FillMode mode, Colour key, Colour colour);
 
+// Whether any pixel has exactly this colour. Every pixel is read; the loop has no early exit,
+// which lets it vectorise.
+bool HasColour(const Image& image, Colour colour);
+
 // Fills the mask's text box at (x, y) with back, then paints every inked pixel in front, also
 // those that overhang the box; clipped.
 void DrawLabel(Image& image, int x, int y, const GlyphMask& mask, Colour front, Colour back);

@@ -36,16 +36,17 @@ constexpr std::array<PaletteEntry, 15> kMapPalette = {{
 
 using Template = std::array<std::uint8_t, kBitmapTemplateSize>;
 
-constexpr void PutLittleEndian(Template& bytes, std::size_t at, std::uint32_t value, int width) {
+consteval void PutLittleEndian(Template& bytes, std::size_t at, std::uint32_t value, int width) {
   for (int i = 0; i < width; ++i) {
     bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
   }
 }
 
+// Built by the compiler (consteval): the program only ever copies the finished template.
 // The file header and info header keep the sizes the format's readers ignore (bfSize,
 // biSizeImage) at the template's own values; only width, height, depth, palette and the pixel
 // offset matter to the image service.
-constexpr Template MakeTemplate() {
+consteval Template MakeTemplate() {
   Template bytes{};
   bytes[0] = 'B';
   bytes[1] = 'M';

@@ -1,8 +1,8 @@
 #include "preview/ObjectMarkers.h"
 
-#include <algorithm>
 #include <optional>
 
+#include "gfx/Raster.h"
 #include "preview/MarkerRectangle.h"
 #include "track/ObjectTable.h"
 
@@ -57,9 +57,7 @@ class RepeatedFillCheck {
   // only grey outlines have been added, so the image still tells whether the fill colour is new.
   bool CannotChange(int column, int row) {
     if (!fill_is_new_) {
-      // A count, unlike a search, runs without an early exit, which lets it vectorise.
-      fill_is_new_ = image_ != nullptr && fill_ != kOutlineGrey &&
-                     std::count(image_->Pixels().begin(), image_->Pixels().end(), fill_) == 0;
+      fill_is_new_ = image_ != nullptr && fill_ != kOutlineGrey && !HasColour(*image_, fill_);
     }
     return *fill_is_new_ && image_->Contains(column, row) && image_->At(column, row) == fill_;
   }

@@ -5,7 +5,9 @@
 #include "base/Files.h"
 #include "base/NativePath.h"
 #include "programs/trkconv/ProgressBar.h"
+#include "programs/trkconv/StopRequests.h"
 #include "programs/trkconv/TrackLoader.h"
+#include "programs/trkconv/Trkconv.h"
 #include "track/Conversion.h"
 
 namespace tarmaxion::cli {
@@ -21,7 +23,8 @@ FileOutcome ConvertOne(const std::string& track, const std::string& output, cons
   if ((*loaded)->outcome != TrackOutcome::kRead) {
     return Failure{FailureKind::kNotConverted, Utf8FromWindows1252((*loaded)->message)};
   }
-  if (const auto written = WriteFileReplacing(output, loader.Api().CopyAs105()); !written) {
+  if (const auto written = WriteFileReplacing(output, loader.Api().CopyAs105(), guard.WriteMode()); !written) {
+    if (written.Failure().kind == WriteProblem::kExists) return OutputGuard::AlreadyExists(output);
     return Failure{FailureKind::kNotWritten,
                    Utf8FromWindows1252(NotSavedMessage(DisplayName(output), written.Failure().message))};
   }
@@ -36,15 +39,24 @@ std::string ConvertedPath(const ConvertOptions& options, const std::string& trac
   return Utf8Path(NativePath(options.out_dir) / NativePath(ConvertedName(FilePart(track))));
 }
 
-bool RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+int RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
   OutputGuard guard(options.tracks, options.replace);
   const bool long_batch_on_terminal = options.progress_bar && options.tracks.size() >= kProgressBarFrom;
   ProgressBar progress(err, options.tracks.size(),
                        long_batch_on_terminal ? BarDisplay::kShown : BarDisplay::kHidden);
+  const StopRequests stop_requests;
   TrackLoader loader;
   bool all_converted = true;
   std::size_t done = 0;
+  std::size_t copies = 0;
   for (const auto& track : options.tracks) {
+    // Checked between tracks only, so the copy in hand is finished and no temporary file stays.
+    if (const auto stop = stop_requests.Pending()) {
+      progress.Clear();
+      err << "trkconv: stopped by " << stop->what << " before " << track << "; copies made: " << copies
+          << ", tracks not converted: " << options.tracks.size() - done << '\n';
+      return stop->exit_code;
+    }
     const auto output = ConvertedPath(options, track);
     const auto converted = ConvertOne(track, output, guard, loader);
     progress.Clear();
@@ -52,12 +64,13 @@ bool RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& 
       all_converted = false;
       ReportFailure(err, track, converted.Failure().message);
     } else {
+      ++copies;
       guard.Written(output);
       out << track << " -> " << output << '\n' << std::flush;
     }
     progress.Show(++done);
   }
-  return all_converted;
+  return all_converted ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace tarmaxion::cli

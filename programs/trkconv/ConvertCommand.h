@@ -28,7 +28,10 @@ struct ConvertOptions {
 std::string ConvertedPath(const ConvertOptions& options, const std::string& track);
 
 // Converts every track, one line "<track> -> <copy>" on out for each; a file that fails is
-// reported on err and does not stop the others. True when every track was converted.
-bool RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err);
+// reported on err and does not stop the others. A request to stop (Ctrl-C, SIGTERM...) ends the
+// batch after the copy in hand, with one line on err saying how far it got. The exit code:
+// kExitSuccess when every track was converted, kExitFailure when one was not, and the stop
+// request's (130 for Ctrl-C) when the batch was stopped.
+int RunConvert(const ConvertOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace tarmaxion::cli

@@ -42,6 +42,9 @@ void AddListedFields(nlohmann::ordered_json& json, const TrackInfo& info) {
 nlohmann::ordered_json TrackJson(const std::string& path, const Result<const TrackReport*, Failure>& loaded) {
   nlohmann::ordered_json json;
   json["path"] = path;
+  // The JSON text cannot hold bytes that are not UTF-8: "path" and "file" show them as U+FFFD,
+  // and path_bytes keeps the exact name, so a script can find the file again.
+  if (!IsUtf8(path)) json["path_bytes"] = Base64(path);
   json["file"] = FilePart(path);
   if (!loaded) {
     json["error"] = loaded.Failure().message;

@@ -48,8 +48,12 @@ FileOutcome OutputGuard::MayWrite(const std::string& output) const {
   if (fs::is_directory(status)) return refused(" is a folder");
   if (Holds(inputs_, path)) return refused(" is one of the input files and is never replaced");
   if (Holds(written_, path)) return refused(" was already written by this run");
-  if (replace_ == Replace::kRefuse) return refused(" already exists (--force replaces it)");
+  if (replace_ == Replace::kRefuse) return AlreadyExists(output);
   return Done{};
+}
+
+Failure OutputGuard::AlreadyExists(const std::string& output) {
+  return Failure{FailureKind::kOutputRefused, output + " already exists (--force replaces it)"};
 }
 
 void OutputGuard::Written(const std::string& output) { Add(written_, output); }

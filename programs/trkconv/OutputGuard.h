@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Files.h"
 #include "programs/trkconv/Failure.h"
 
 namespace tarmaxion::cli {
@@ -21,6 +22,11 @@ class OutputGuard {
 
   // Whether output may be written, or why not.
   FileOutcome MayWrite(const std::string& output) const;
+  // How the write itself treats an existing file. MayWrite looks first, but another program may
+  // create the file after it looked, so the write decides again in one step.
+  IfExists WriteMode() const { return replace_ == Replace::kAllow ? IfExists::kReplace : IfExists::kRefuse; }
+  // The refusal of a file that exists and is not to be replaced.
+  static Failure AlreadyExists(const std::string& output);
   // Records a file this run has written, so no later file of the run replaces it.
   void Written(const std::string& output);
 

@@ -1,6 +1,7 @@
 // trkconv on Linux without the Qt window: arguments as given, no window glyphs.
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdio>
 
 #include "programs/trkconv/ProcessConsole.h"
@@ -9,7 +10,12 @@ namespace tarmaxion::cli {
 
 struct ProcessConsole::SystemParts {};
 
-ProcessConsole::ProcessConsole(int argc, char** argv) : arguments_(argv + 1, argv + argc) {}
+ProcessConsole::ProcessConsole(int argc, char** argv) : arguments_(argv + 1, argv + argc) {
+  // The system's reasons for failures in the user's language, decoded from the locale's
+  // character set; numbers and everything else keep the C locale's forms.
+  std::setlocale(LC_CTYPE, "");
+  std::setlocale(LC_MESSAGES, "");
+}
 ProcessConsole::~ProcessConsole() = default;
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return isatty(fileno(stderr)) != 0; }

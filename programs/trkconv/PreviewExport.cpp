@@ -11,7 +11,8 @@ namespace tarmaxion::cli {
 namespace {
 
 FileOutcome ExportPreview(const PreviewOptions& options, const std::string& output) {
-  if (auto allowed = OutputGuard({options.track}, options.replace).MayWrite(output); !allowed) return allowed;
+  const OutputGuard guard({options.track}, options.replace);
+  if (auto allowed = guard.MayWrite(output); !allowed) return allowed;
   TrackLoader loader(options.caption_glyphs);
   const auto loaded = loader.Load(options.track);
   if (!loaded) return loaded.Failure();
@@ -28,7 +29,8 @@ FileOutcome ExportPreview(const PreviewOptions& options, const std::string& outp
   } else {
     return Failure{FailureKind::kNotWritten, "the PNG image could not be encoded"};
   }
-  if (const auto written = WriteFileReplacing(output, encoded); !written) {
+  if (const auto written = WriteFileReplacing(output, encoded, guard.WriteMode()); !written) {
+    if (written.Failure().kind == WriteProblem::kExists) return OutputGuard::AlreadyExists(output);
     return Failure{FailureKind::kNotWritten, "cannot write " + output + ": " + written.Failure().message};
   }
   return Done{};

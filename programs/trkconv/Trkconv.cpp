@@ -68,7 +68,7 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
   if (convert->parsed()) {
     convert_options.replace = ReplaceFrom(convert_force);
     convert_options.progress_bar = console.err_is_terminal;
-    return ExitCodeFor(RunConvert(convert_options, console.out, console.err));
+    return RunConvert(convert_options, console.out, console.err);
   }
   preview_options.replace = ReplaceFrom(preview_force);
   if (console.caption_glyphs) preview_options.caption_glyphs = console.caption_glyphs();

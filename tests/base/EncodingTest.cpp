@@ -31,5 +31,19 @@ TEST(EncodingTest, DropLastCharactersCountsCodePointsNotBytes) {
   EXPECT_EQ(DropLastCharacters("", 4), "");
 }
 
+TEST(EncodingTest, OnlyWellFormedUtf8PassesAndBase64PadsItsLastGroup) {
+  EXPECT_TRUE(IsUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"));
+  // A stray continuation, a lead without its continuation, an overlong slash, a surrogate,
+  // a code point past U+10FFFF and a Latin-1 byte.
+  for (const char* bad : {"\x80", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF"}) {
+    EXPECT_FALSE(IsUtf8(bad)) << bad;
+  }
+  EXPECT_EQ(Base64(""), "");
+  EXPECT_EQ(Base64("f"), "Zg==");
+  EXPECT_EQ(Base64("fo"), "Zm8=");
+  EXPECT_EQ(Base64("foo"), "Zm9v");
+  EXPECT_EQ(Base64("\xFF\xFE\xFD\xFC"), "//79/A==");
+}
+
 }  // namespace
 }  // namespace tarmaxion

@@ -1,9 +1,7 @@
 // File faults through the whole program: tracks that cannot be read and saves that cannot be
 // written. In every case the log says what happened, the loaded track stays as it was, and every
 // file of the user's folder keeps its bytes, with no temporary file left behind.
-//
-// Permissions do not bind root, and CI runs as root; there the permission cases check file
-// access as the user "nobody" for their duration (setfsuid), which binds root too.
+// The permission cases check file access as an unprivileged user (PermissionsBind).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,12 +13,13 @@
 #include <vector>
 
 #ifdef __linux__
-#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
+
+#include "tests/support/PermissionsBind.h"
 #endif
 
 #include "tests/support/WindowRun.h"
@@ -32,6 +31,7 @@ namespace {
 
 #ifdef __linux__
 namespace fs = std::filesystem;
+using testing::PermissionsBind;
 using testing::WindowRun;
 using testing::ReadBytes;
 using testing::TempDir;
@@ -61,30 +61,6 @@ enum class Condition {
   kNone,
   kPermissionsBind,  // file access is checked as an unprivileged user, even for root
   kFileSizeLimit,    // writes beyond 4 KB fail as on a full disk
-};
-
-constexpr uid_t kNobody = 65534;
-
-// Makes file access checks as "nobody" while it lives, when running as root; others are
-// bound by permissions already. Active() is false when root cannot give up its rights.
-class PermissionsBind {
- public:
-  PermissionsBind() {
-    if (geteuid() != 0) return;
-    setfsuid(kNobody);
-    dropped_ = true;
-  }
-  ~PermissionsBind() {
-    if (dropped_) setfsuid(0);
-  }
-  PermissionsBind(const PermissionsBind&) = delete;
-  PermissionsBind& operator=(const PermissionsBind&) = delete;
-
-  // setfsuid answers an invalid id with the current one and changes nothing.
-  bool Active() const { return !dropped_ || static_cast<uid_t>(setfsuid(static_cast<uid_t>(-1))) == kNobody; }
-
- private:
-  bool dropped_ = false;
 };
 
 // Limits the size of any file the process writes, as a full disk would; the signal that the
@@ -272,10 +248,11 @@ std::vector<Fault> SaveFaults() {
          return dir.File("ro/out.trk");
        },
        "Not saved: out.trk: Permission denied", Condition::kPermissionsBind},
-      {"replacing a file in a read-only folder",
+      {"replacing a read-only file in a read-only folder",
        [=](const TempDir& dir) {
          fs::create_directory(dir.Path() / "ro");
          testing::WriteBytes(dir.File("ro/out.trk"), earlier_save);
+         fs::permissions(dir.File("ro/out.trk"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
          MakeReadOnlyFolder(dir.Path() / "ro");
          return dir.File("ro/out.trk");
        },
@@ -319,6 +296,30 @@ TEST(FileFaultTest, SavingOntoTheLoadedFileReplacesItWhole) {
   EXPECT_EQ(Contents(dir.Path()).size(), 1u) << "a temporary file was left behind";
   run.Load(path);
   EXPECT_EQ(run.Lines().at(1), "Tarmaxion 1.05");
+}
+
+// A folder the user may not write, holding a file the user may: no temporary file can be
+// made beside it, so the save writes the file in place.
+TEST(FileFaultTest, SavingOntoAWritableFileInAReadOnlyFolderWritesItInPlace) {
+  TempDir dir;
+  WindowRun run;
+  run.Load(dir.Write("a.trk", Track()));
+  const auto folder = dir.Path() / "ro";
+  fs::create_directory(folder);
+  const auto path = dir.File("ro/keep.trk");
+  testing::WriteBytes(path, Bytes(40000, 7));  // longer than the copy, so it must be cut
+  ASSERT_EQ(chown(path.c_str(), PermissionsBind::User(), static_cast<gid_t>(-1)), 0);
+  MakeReadOnlyFolder(folder);
+  {
+    PermissionsBind bind;
+    if (!bind.Active()) GTEST_SKIP() << kCannotBind;
+    run.Save(path);
+  }
+  EXPECT_EQ(run.LastLog(), "saved");
+  run.Load(path);
+  EXPECT_EQ(run.Lines().at(1), "Tarmaxion 1.05");
+  EXPECT_EQ(ReadBytes(path).size(), Track().size());
+  EXPECT_EQ(Contents(folder).size(), 1u) << "a temporary file was left behind";
 }
 
 TEST(FileFaultTest, SavingThroughALinkReplacesTheFileItPointsAt) {

@@ -5,6 +5,9 @@
 #include "tests/trkconv/TrkconvRun.h"
 #include "tests/trkconv/WindowReference.h"
 #include "tests/support/TempDir.h"
+#ifdef __linux__
+#include "tests/support/PermissionsBind.h"
+#endif
 #include "track/Conversion.h"
 
 namespace tarmaxion {
@@ -206,6 +209,35 @@ TEST_F(ConvertTest, ACopyThatCannotBeWrittenIsAFailureThatSaysWhy) {
   EXPECT_EQ(folder.exit_code, 1);
   EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
 }
+
+#ifdef __linux__
+// In a folder the user may not write, --force replaces the user's own writable copy in place,
+// and still refuses a read-only one.
+TEST_F(ConvertTest, ForceReplacesAWritableCopyInAReadOnlyFolderInPlace) {
+  const auto bytes = RichTrack().Build();
+  const auto track = dir_.Write("a.trk", bytes);
+  fs::create_directory(dir_.Path() / "ro");
+  const auto keep = dir_.Write("ro/keep_c.trk", std::vector<std::uint8_t>(40000, 7));
+  const auto locked = dir_.Write("ro/locked_c.trk", {1, 2, 3});
+  ASSERT_EQ(chown(keep.c_str(), testing::PermissionsBind::User(), static_cast<gid_t>(-1)), 0);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(dir_.Path() / "ro", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  testing::TrkconvResult replaced, refused;
+  {
+    testing::PermissionsBind bind;
+    if (!bind.Active()) GTEST_SKIP() << "root cannot check files as another user here";
+    replaced = RunInProcess({"convert", "--force", "-o", keep, track});
+    refused = RunInProcess({"convert", "--force", "-o", locked, track});
+  }
+  EXPECT_EQ(replaced.exit_code, 0) << replaced.err;
+  EXPECT_EQ(ReadBytes(keep), WindowCopy(bytes));
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_NE(refused.err.find("Permission denied"), std::string::npos) << refused.err;
+  EXPECT_EQ(ReadBytes(locked), (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path() / "ro"), {}), 2) << "a temporary file was left";
+}
+#endif
 
 // The bar belongs to a terminal, and only to long batches.
 TEST_F(ConvertTest, ProgressBarOnlyOnATerminalAndForMoreThanTwentyFiles) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -11,6 +12,7 @@
 namespace tarmaxion {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::RichTrack;
 using testing::RunInProcess;
 using testing::RunWindow;
@@ -161,7 +163,27 @@ TEST(InfoJsonTest, TextsAreUtf8) {
   EXPECT_EQ(json.at("author"), "J\xC3\xB6rg B\xC3\xA9r\xC3\xA9nger");
   EXPECT_EQ(json.at("records")[0].at("driver"), "Zo\xC3\xAB");
   EXPECT_EQ(json.at("records")[1].at("car"), "Fl\xC3\xBCgel");
+  EXPECT_FALSE(json.contains("path_bytes"));
 }
+
+#ifdef __linux__
+// Linux names are bytes: one that is not UTF-8 shows U+FFFD for display, and its exact bytes
+// in base64 so a script can open the file again.
+TEST(InfoJsonTest, ANameThatIsNotUtf8KeepsItsBytesInBase64) {
+  TempDir dir;
+  const auto name = std::string("\xFFt\xE9.trk");
+  dir.Write(name, RichTrack().Build());
+  const auto previous = fs::current_path();
+  fs::current_path(dir.Path());
+  const auto run = RunInProcess({"info", "--json", name});
+  fs::current_path(previous);
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const auto json = JsonLines(run.out).at(0);
+  EXPECT_EQ(json.at("path"), "\xEF\xBF\xBDt\xEF\xBF\xBD.trk");
+  EXPECT_EQ(json.at("file"), json.at("path"));
+  EXPECT_EQ(json.at("path_bytes"), "/3TpLnRyaw==");
+}
+#endif
 
 TEST(InfoJsonTest, OneObjectPerTrackAndRefusedTracksCarryTheirError) {
   TempDir dir;

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <array>
+#include <clocale>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -32,7 +33,12 @@ struct ProcessConsole::SystemParts {
 };
 
 ProcessConsole::ProcessConsole(int argc, char** argv)
-    : arguments_(argv + 1, argv + argc), system_(std::make_unique<SystemParts>(argv[0])) {}
+    : arguments_(argv + 1, argv + argc), system_(std::make_unique<SystemParts>(argv[0])) {
+  // The system's reasons for failures in the user's language, decoded from the locale's
+  // character set; numbers and everything else keep the C locale's forms.
+  std::setlocale(LC_CTYPE, "");
+  std::setlocale(LC_MESSAGES, "");
+}
 
 ProcessConsole::~ProcessConsole() = default;
 
