@@ -14,7 +14,6 @@ class ByteReader {
   explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
   std::int64_t Size() const { return static_cast<std::int64_t>(bytes_.size()); }
-  std::span<const std::uint8_t> Bytes() const { return bytes_; }
 
   // True when [offset, offset + length) lies inside the data; safe for any values.
   bool Covers(std::int64_t offset, std::int64_t length) const {
