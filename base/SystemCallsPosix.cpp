@@ -1,4 +1,5 @@
-// The POSIX side of the system calls: Linux renameat2, and strerror decoded by the C locale.
+// The POSIX side of the system calls: renameat2 where the C library has it, and strerror
+// decoded by the C locale.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,9 +14,12 @@
 namespace tarmaxion {
 
 std::error_code RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef RENAME_NOREPLACE
   if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
   if (errno != EINVAL && errno != ENOSYS) return {errno, std::generic_category()};
-  // File systems without that rename still refuse to link over an existing name.
+#endif
+  // File systems (and C libraries, such as WebAssembly's) without that rename still refuse to
+  // link over an existing name.
   if (link(from.c_str(), to.c_str()) != 0) return {errno, std::generic_category()};
   unlink(from.c_str());
   return {};
