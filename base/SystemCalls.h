@@ -1,5 +1,4 @@
-// The few file-system and text services the standard library does not offer, one source file
-// per system (SystemCallsPosix.cpp, SystemCallsWindows.cpp), chosen by the build.
+// The few file-system and text services the standard library does not offer.
 #pragma once
 
 #include <filesystem>

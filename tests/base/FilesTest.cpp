@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/NativePath.h"
+#include "base/SystemCalls.h"
 #include "tests/support/TempDir.h"
 
 namespace tarmaxion {
@@ -85,6 +87,18 @@ TEST(FilesTest, FailedWriteKeepsTheExistingFileAndSaysWhy) {
   EXPECT_EQ(into_folder.Failure().kind, WriteProblem::kIsFolder);
   const auto missing_folder = WriteFileReplacing(dir.File("no/such/x.trk"), std::vector<std::uint8_t>{1});
   EXPECT_FALSE(missing_folder.HasValue());
+}
+
+// The step that makes "already exists" one decision, on every system the tests run on.
+TEST(FilesTest, RenameNoReplaceMovesOntoAFreeNameAndRefusesATakenOne) {
+  TempDir dir;
+  const auto from = dir.Write("from.tmp", {1});
+  const auto taken = dir.Write("taken.trk", {2});
+  EXPECT_EQ(RenameNoReplace(NativePath(from), NativePath(taken)), std::errc::file_exists);
+  EXPECT_EQ(ReadBytes(taken), std::vector<std::uint8_t>{2});
+  EXPECT_FALSE(RenameNoReplace(NativePath(from), NativePath(dir.File("free.trk"))));
+  EXPECT_EQ(ReadBytes(dir.File("free.trk")), std::vector<std::uint8_t>{1});
+  EXPECT_FALSE(std::filesystem::exists(NativePath(from)));
 }
 
 }  // namespace

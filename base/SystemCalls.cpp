@@ -1,7 +1,6 @@
-// The POSIX side of the system calls: renameat2 where the C library has it, and strerror
-// decoded by the C locale.
+// The file-system and text services the standard library lacks, from standard C++ and, where the
+// C library offers it, Linux's renameat2.
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -18,15 +17,24 @@ std::error_code RenameNoReplace(const std::filesystem::path& from, const std::fi
   if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
   if (errno != EINVAL && errno != ENOSYS) return {errno, std::generic_category()};
 #endif
-  // File systems (and C libraries, such as WebAssembly's) without that rename still refuse to
-  // link over an existing name.
-  if (link(from.c_str(), to.c_str()) != 0) return {errno, std::generic_category()};
-  unlink(from.c_str());
-  return {};
+  // Elsewhere (Windows, WebAssembly, file systems without that rename) a hard link is never
+  // made over an existing name either; the temporary name goes once the link stands.
+  std::error_code error;
+  std::filesystem::create_hard_link(from, to, error);
+  if (!error) {
+    std::filesystem::remove(from, error);
+    return {};
+  }
+  if (std::filesystem::exists(to)) return std::make_error_code(std::errc::file_exists);
+  // A file system without links (FAT, say) can only look first; there two writers may still
+  // meet, as they always could on it.
+  std::filesystem::rename(from, to, error);
+  return error;
 }
 
-// strerror gives the text of the locale's messages in the locale's character set; wide
-// characters are UTF-32 here, so each one is a code point.
+// strerror gives the text of the locale's messages in the locale's character set (the ANSI code
+// page on Windows); its characters all lie in the basic plane, so each wide character is one
+// code point.
 std::string SystemReason(int error) {
   const std::string local = std::strerror(error);
   std::string utf8;
