@@ -5,16 +5,20 @@
 
 namespace tarmaxion {
 
+TrackReport TooLargeReport(const Text& file_name, std::uintmax_t size) {
+  TrackReport report;
+  report.outcome = TrackOutcome::kTooLarge;
+  report.size = static_cast<std::size_t>(size);
+  report.message = TooLargeMessage(file_name, size);
+  return report;
+}
+
 const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, const Text& file_name) {
   bytes_ = bytes;
   file_name_ = file_name;
+  if (bytes.size() > kMaxTrackFileSize) return report_ = TooLargeReport(file_name, bytes.size());
   report_ = TrackReport{};
   report_.size = bytes.size();
-  if (bytes.size() > kMaxTrackFileSize) {
-    report_.outcome = TrackOutcome::kTooLarge;
-    report_.message = TooLargeMessage(file_name, bytes.size());
-    return report_;
-  }
   report_.info_lines.push_back(FileLine(file_name, static_cast<std::int64_t>(bytes.size())));
 
   const ByteReader track(bytes);

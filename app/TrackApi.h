@@ -45,6 +45,10 @@ struct TrackMap {
   Text name;                     // "monza_4567_Bob"; empty without an image
 };
 
+// What Open reports for a file of size bytes, more than any track has; for front ends that
+// refuse such a file before reading it into memory at all.
+TrackReport TooLargeReport(const Text& file_name, std::uintmax_t size);
+
 class TrackApi {
  public:
   // Captions are drawn in caption_glyphs' font kCaptionFont, loaded by the caller; without
@@ -54,7 +58,6 @@ class TrackApi {
   // Checks and lists a track. file_name is the file part of its path, as the window shows it.
   // The bytes are kept (not copied) for Map and CopyAs105 until the next Open, and never changed.
   const TrackReport& Open(std::span<const std::uint8_t> bytes, const Text& file_name);
-  const TrackReport& Report() const { return report_; }
 
   // The map of the track last opened; call only after an Open that gave kRead. The image stays
   // in place from one map to the next, so a view may keep showing it.

@@ -68,10 +68,7 @@ class WebConverter {
 
   // The report of a file too large to be read into the page at all.
   val TooLarge(const std::string& utf8_name, double size) {
-    TrackReport report;
-    report.outcome = TrackOutcome::kTooLarge;
-    report.message = TooLargeMessage(DisplayName(utf8_name), static_cast<std::uintmax_t>(size));
-    return ReportValue(report);
+    return ReportValue(TooLargeReport(DisplayName(utf8_name), static_cast<std::uintmax_t>(size)));
   }
 
   // Draws the map of the track opened last: {name, pixels} with the pixels as RGBA bytes row by
