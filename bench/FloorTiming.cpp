@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/ProgramState.h"
+#include "programs/window/ProgramState.h"
 #include "preview/MapBitmap.h"
 
 namespace tarmaxion::bench {

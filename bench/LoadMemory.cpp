@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "bench/BenchTracks.h"
 #include "tests/support/TempDir.h"
 #include "platform/headless/HeadlessPlatform.h"

@@ -6,7 +6,7 @@
 //   Load/<track>            the "load" click: ReadTrack from the file, ListTrack, BuildPreview
 #include <benchmark/benchmark.h>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "bench/BenchTracks.h"
 #include "bench/FloorTiming.h"
 #include "tests/support/TempDir.h"

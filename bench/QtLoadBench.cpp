@@ -10,7 +10,7 @@
 #include <QWindow>
 #include <QFileDialog>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "bench/BenchTracks.h"
 #include "bench/FloorTiming.h"
 #include "tests/support/TempDir.h"

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char* argv[]) {

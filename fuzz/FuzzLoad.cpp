@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace {

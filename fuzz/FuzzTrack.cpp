@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/TrackApi.h"
+#include "api/TrackApi.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "preview/Caption.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char* argv[]) {

@@ -1,6 +1,6 @@
 #include "programs/trkconv/ConvertCommand.h"
 
-#include "app/TrackMessages.h"
+#include "api/TrackMessages.h"
 #include "base/Encoding.h"
 #include "base/Files.h"
 #include "base/NativePath.h"

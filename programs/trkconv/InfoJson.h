@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/TrackApi.h"
+#include "api/TrackApi.h"
 #include "programs/trkconv/Failure.h"
 
 namespace tarmaxion::cli {

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/TrackMessages.h"
+#include "api/TrackMessages.h"
 #include "base/Encoding.h"
 #include "base/Files.h"
 #include "preview/Caption.h"

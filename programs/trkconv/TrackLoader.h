@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/TrackApi.h"
+#include "api/TrackApi.h"
 #include "base/Result.h"
 #include "programs/trkconv/Failure.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/StatusLog.h"
-#include "app/TrackApi.h"
-#include "app/TrackMessages.h"
+#include "window/StatusLog.h"
+#include "api/TrackApi.h"
+#include "api/TrackMessages.h"
 #include "base/Encoding.h"
 #include "preview/Caption.h"
 #include "programs/web/CaptionGlyphs.h"

@@ -1,4 +1,4 @@
-#include "app/Program.h"
+#include "programs/window/Program.h"
 
 #include <gtest/gtest.h>
 

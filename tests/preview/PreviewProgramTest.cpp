@@ -1,7 +1,7 @@
 // The whole load and save through the program and the headless platform.
 #include <gtest/gtest.h>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "preview/Palette.h"
 #include "preview/WaterOverlay.h"
 #include "tests/support/WindowRun.h"

@@ -14,7 +14,7 @@
 
 #include <vector>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "base/Encoding.h"
 #include "platform/qt/QtPlatform.h"
 #include "tests/support/SampleTrack.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tests/support/TempDir.h"
 

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/TrackApi.h"
+#include "api/TrackApi.h"
 #include "tests/support/TempDir.h"
 #include "tools/builders/TrackBuilder.h"
 

@@ -4,7 +4,7 @@
 
 #include <QFileDialog>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "tests/trkconv/ShownCaptionCheck.h"
 #include "platform/qt/QtPlatform.h"
 

@@ -2,7 +2,7 @@
 // window's map image, caption band included.
 #include <gtest/gtest.h>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "tests/trkconv/ShownCaptionCheck.h"
 #include "tests/win32/AnsweringPlatform.h"
 

@@ -1,7 +1,7 @@
 // The Win32 platform driven for real: windows, controls and messages under Windows or Wine.
 // The program's header comes before <windows.h>, whose CreateWindow macro would rename a
 // member of Program.
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "tests/win32/AnsweringPlatform.h"
 
 #include <shlobj.h>

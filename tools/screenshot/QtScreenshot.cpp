@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {

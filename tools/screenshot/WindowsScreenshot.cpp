@@ -4,7 +4,7 @@
 // changes about the program.
 // The program's header comes before <windows.h>, whose CreateWindow macro would rename a
 // member of Program.
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "tests/win32/AnsweringPlatform.h"
 
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Program.h"
+#include "programs/window/Program.h"
 #include "base/Encoding.h"
 #include "platform/headless/HeadlessPlatform.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/StatusLog.h"
+#include "window/StatusLog.h"
 #include "base/Text.h"
 #include "track/TrackInfo.h"
 

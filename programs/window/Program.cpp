@@ -1,9 +1,9 @@
-#include "app/Program.h"
+#include "programs/window/Program.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "app/TrackMessages.h"
+#include "api/TrackMessages.h"
 #include "base/Directory.h"
 #include "base/Files.h"
 #include "preview/Caption.h"

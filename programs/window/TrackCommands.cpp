@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <span>
 
-#include "app/Program.h"
-#include "app/TrackMessages.h"
+#include "programs/window/Program.h"
+#include "api/TrackMessages.h"
 #include "base/Files.h"
 #include "track/Conversion.h"
 

@@ -1,4 +1,4 @@
-#include "app/StatusLog.h"
+#include "window/StatusLog.h"
 
 namespace tarmaxion {
 

@@ -1,6 +1,6 @@
-#include "app/TrackApi.h"
+#include "api/TrackApi.h"
 
-#include "app/TrackMessages.h"
+#include "api/TrackMessages.h"
 #include "track/Conversion.h"
 
 namespace tarmaxion {

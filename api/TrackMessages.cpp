@@ -1,4 +1,4 @@
-#include "app/TrackMessages.h"
+#include "api/TrackMessages.h"
 
 #include "base/Encoding.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
-#include "app/TrackApi.h"
+#include "programs/window/ProgramState.h"
+#include "api/TrackApi.h"
 #include "platform/Platform.h"
 
 namespace tarmaxion {
