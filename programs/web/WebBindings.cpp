@@ -12,8 +12,8 @@
 #include "api/TrackApi.h"
 #include "api/TrackMessages.h"
 #include "base/Encoding.h"
+#include "glyphs/table/TableGlyphs.h"
 #include "preview/Caption.h"
-#include "programs/web/CaptionGlyphs.h"
 #include "track/Conversion.h"
 
 namespace tarmaxion::web {
@@ -100,7 +100,7 @@ class WebConverter {
   }
 
  private:
-  CaptionGlyphs glyphs_;
+  TableGlyphs glyphs_;
   TrackApi api_;
   StatusLog log_;
   std::vector<std::uint8_t> bytes_;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "glyphs/table/TableGlyphs.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "tests/trkconv/ImageDecoding.h"
 #include "tests/trkconv/TrkconvRun.h"
@@ -16,6 +17,7 @@ using testing::DecodePng;
 using testing::ReadBytes;
 using testing::RichTrack;
 using testing::RunInProcess;
+using testing::RunProgram;
 using testing::RunWindow;
 using testing::SamePixels;
 using testing::TempDir;
@@ -87,29 +89,20 @@ TEST_F(PreviewTest, PngBesideTheTrackByDefault) {
   ExpectWindowsImage({"preview", track_}, dir_.File("rich.png"), false);
 }
 
-// Glyphs unlike the deterministic font's: solid cells of another size.
-class SolidGlyphs : public GlyphSource {
- public:
-  bool LoadFont(int, const Text&, int) override { return true; }
-  GlyphMask RenderText(int, const Text& text) const override {
-    GlyphMask mask{5 * static_cast<int>(text.size()), 7, {}, {}};
-    mask.ink.assign(static_cast<std::size_t>(mask.width * mask.height), 1);
-    return mask;
-  }
-};
-
-TEST_F(PreviewTest, TheCaptionIsInTheGlyphsTheProgramOffers) {
-  SolidGlyphs glyphs;
-  const auto run = RunInProcess({"preview", track_}, false, &glyphs);
+// The built program draws the caption in the page's glyph table, with no display and no font:
+// its picture is the window's map image drawn with those glyphs, caption band included.
+TEST_F(PreviewTest, TheBuiltProgramsCaptionIsTheGlyphTables) {
+  const auto run = RunProgram({"preview", track_}, dir_.File(""));
   ASSERT_EQ(run.exit_code, 0) << run.err;
   const auto image = DecodePng(ReadBytes(dir_.File("rich.png")));
   ASSERT_TRUE(image);
-  const auto window = RunWindow(track_, "", &glyphs);
+  TableGlyphs table;
+  const auto window = RunWindow(track_, "", &table);
   ASSERT_TRUE(window.image);
   EXPECT_TRUE(SamePixels(*image, *window.image, 560));
   const auto box_font = RunWindow(track_);
   ASSERT_TRUE(box_font.image);
-  EXPECT_FALSE(SamePixels(*image, *box_font.image, 560));
+  EXPECT_FALSE(SamePixels(*image, *box_font.image, 560)) << "the caption shows the box font";
 }
 
 TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
