@@ -43,12 +43,16 @@ TEST(ImageFilesTest, BmpAndPngReadBackToTheSamePixels) {
   ASSERT_TRUE(from_bmp);
   EXPECT_TRUE(SamePixels(*from_bmp, image, 2));
 
-  const auto png = cli::EncodePng(image);
-  ASSERT_TRUE(png);
-  const auto from_png = DecodePng(*png);
-  ASSERT_TRUE(from_png);
-  EXPECT_EQ(from_png->Height(), 2);
-  EXPECT_TRUE(SamePixels(*from_png, image, 2));
+  // 256 colours fit a palette, 272 do not; both must read back whole.
+  for (const int height : {2, 16, 17}) {
+    const auto pattern = Pattern(height == 2 ? 3 : 16, height);
+    const auto png = cli::EncodePng(pattern);
+    ASSERT_TRUE(png);
+    const auto from_png = DecodePng(*png);
+    ASSERT_TRUE(from_png) << height;
+    EXPECT_EQ(from_png->Height(), height);
+    EXPECT_TRUE(SamePixels(*from_png, pattern, height)) << height;
+  }
 }
 
 TEST(ImageFilesTest, FormatFollowsTheNamesEnding) {
