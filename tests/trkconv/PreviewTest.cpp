@@ -58,9 +58,12 @@ TEST(ImageFilesTest, BmpAndPngReadBackToTheSamePixels) {
 TEST(ImageFilesTest, FormatFollowsTheNamesEnding) {
   EXPECT_EQ(cli::FormatForName("map.bmp"), cli::ImageFormat::kBmp);
   EXPECT_EQ(cli::FormatForName("MAP.BMP"), cli::ImageFormat::kBmp);
-  EXPECT_EQ(cli::FormatForName("map.png"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("map.Png"), cli::ImageFormat::kPng);
   EXPECT_EQ(cli::FormatForName("bmp"), cli::ImageFormat::kPng);
-  EXPECT_EQ(cli::FormatForName("map"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("/tmp/thumbnail-XYZ"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("-"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("map.jpg"), std::nullopt);
+  EXPECT_EQ(cli::FormatForName("map.png.jpeg"), std::nullopt);
 }
 
 class PreviewTest : public ::testing::Test {
@@ -121,8 +124,10 @@ TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
 
 TEST_F(PreviewTest, NeverWritesOverTheTrackNorAnExistingFileWithoutForce) {
   const auto bytes = ReadBytes(track_);
-  const auto over_track = RunInProcess({"preview", "--force", "-o", track_, track_});
+  std::filesystem::create_hard_link(track_, dir_.File("track.png"));
+  const auto over_track = RunInProcess({"preview", "--force", "-o", dir_.File("track.png"), track_});
   EXPECT_EQ(over_track.exit_code, 1);
+  EXPECT_NE(over_track.err.find("is one of the input files"), std::string::npos) << over_track.err;
   EXPECT_EQ(ReadBytes(track_), bytes);
 
   const auto existing = dir_.Write("rich.png", {9});

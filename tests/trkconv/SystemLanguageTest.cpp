@@ -71,7 +71,7 @@ TEST(SystemLanguageTest, TrkconvWritesTheReasonInUtf8) {
     GTEST_SKIP() << kNotInstalled;
   }
   EXPECT_EQ(run.exit_code, 1);
-  EXPECT_EQ(run.err, "trkconv: " + track + ": Not saved: full.trk: Aucun espace disponible sur le p\xC3\xA9riph\xC3\xA9rique\n");
+  EXPECT_EQ(run.err, "trkconv: " + track + ": Not saved: " + full + ": Aucun espace disponible sur le p\xC3\xA9riph\xC3\xA9rique\n");
 }
 #endif
 
