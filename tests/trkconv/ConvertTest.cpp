@@ -148,6 +148,13 @@ TEST_F(ConvertTest, AnExistingCopyIsReplacedOnlyWithForce) {
   const auto forced = RunInProcess({"convert", "--force", path});
   EXPECT_EQ(forced.exit_code, 0) << forced.err;
   EXPECT_EQ(ReadBytes(copy), WindowCopy(bytes));
+
+  // A read-only copy stays, whoever runs the batch (root included).
+  const auto locked = dir_.Write("locked.trk", {4, 5});
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const auto read_only = RunInProcess({"convert", "--force", "-o", locked, path});
+  EXPECT_EQ(read_only.exit_code, 1);
+  EXPECT_EQ(ReadBytes(locked), (std::vector<std::uint8_t>{4, 5}));
 }
 
 TEST_F(ConvertTest, AnInputIsNeverReplacedEvenWithForce) {
