@@ -5,8 +5,6 @@
 #include <memory>
 #include <optional>
 
-#include "api/TrackMessages.h"
-#include "base/Encoding.h"
 #include "base/Files.h"
 #include "base/NativePath.h"
 #include "programs/trkconv/InOrderPool.h"
@@ -48,8 +46,9 @@ FileOutcome WriteToStandardOutput(std::span<const std::uint8_t> bytes, const Con
 FileOutcome WriteOutput(const std::string& output, std::span<const std::uint8_t> bytes, OutputGuard& guard) {
   if (const auto written = WriteFileReplacing(output, bytes, guard.WriteMode()); !written) {
     if (written.Failure().kind == WriteProblem::kExists) return OutputGuard::AlreadyExists(output);
-    return Failure{FailureKind::kNotWritten,
-                   Utf8FromWindows1252(NotSavedMessage(Windows1252FromUtf8(output), written.Failure().message))};
+    // The window's message names the file; a command line may point anywhere, so trkconv names
+    // the path as given.
+    return Failure{FailureKind::kNotWritten, "Not saved: " + output + ": " + written.Failure().message};
   }
   guard.Written(output);
   return Done{};
@@ -64,7 +63,7 @@ FileOutcome RunOne(const std::string& track, const std::string& output, OutputGu
   const auto loaded = worker.loader.Load(track);
   if (!loaded) return loaded.Failure();
   if ((*loaded)->outcome != TrackOutcome::kRead) {
-    return Failure{FailureKind::kNotConverted, Utf8FromWindows1252((*loaded)->message)};
+    return Failure{FailureKind::kNotConverted, (*loaded)->message.Utf8()};
   }
   const auto made = work.make(worker, output);
   if (!made) return made.Failure();

@@ -3,7 +3,6 @@
 #include <span>
 
 #include "api/TrackMessages.h"
-#include "base/Encoding.h"
 #include "base/Files.h"
 #include "preview/Caption.h"
 
@@ -16,8 +15,8 @@ BytesRead ReadTrackFile(const std::string& utf8_path, std::span<std::uint8_t> fi
   const auto read = ReadWholeFile(utf8_path, file);
   // A short read is no track either: only part of the file would be shown or converted.
   if (read) return *read;
-  const auto message = ReadMessage(read, utf8_path, DisplayName(utf8_path)).value_or("the file cannot be read");
-  return Failure{FailureKind::kUnreadable, Utf8FromWindows1252(message)};
+  const auto message = ReadMessage(read, utf8_path).value_or("the file cannot be read");
+  return Failure{FailureKind::kUnreadable, message.Utf8()};
 }
 
 // Read to its end, however long that takes: what arrives there is what the user chose to give.
@@ -45,7 +44,7 @@ Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_pa
   const auto file = std::span(buffer_.get(), kMaxTrackFileSize);
   const auto read = utf8_path == kStandardStream ? ReadStandardInput(standard_input_, file) : ReadTrackFile(utf8_path, file);
   if (!read) return read.Failure();
-  return &api_.Open(file.first(*read), DisplayName(utf8_path));
+  return &api_.Open(file.first(*read), FilePart(utf8_path));
 }
 
 }  // namespace tarmaxion::cli

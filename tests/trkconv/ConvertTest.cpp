@@ -100,9 +100,8 @@ TEST_F(ConvertTest, RefusedFilesAreReportedAsTheWindowLogsThem) {
       {"magic.trk", RichTrack().Magic("TY").Build(), 5},
       {"one_byte.trk", {0x10}, 5},
       {"damaged.trk", RichTrack().RecordsOffset(100000).Build(), 5},
-      // Then the window goes on to check the buffer it has, which logs a caution as well.
-      {"huge.trk", std::vector<std::uint8_t>(1'000'001, 0), 4},
-      {"missing.trk", {}, 4},
+      {"huge.trk", std::vector<std::uint8_t>(1'000'001, 0), 5},
+      {"missing.trk", {}, 5},
   };
   for (const auto& c : cases) {
     const auto path = c.bytes.empty() ? dir_.File(c.name) : dir_.Write(c.name, c.bytes);
@@ -209,7 +208,9 @@ TEST_F(ConvertTest, ACopyThatCannotBeWrittenIsAFailureThatSaysWhy) {
   const auto track = dir_.Write("a.trk", RichTrack().Build());
   const auto no_folder = RunInProcess({"convert", "-o", dir_.File("no/such/folder/x.trk"), track});
   EXPECT_EQ(no_folder.exit_code, 1);
-  EXPECT_NE(no_folder.err.find("Not saved"), std::string::npos) << no_folder.err;
+  // The path as given, not only its file part, which alone would not say what is missing.
+  EXPECT_NE(no_folder.err.find("Not saved: " + dir_.File("no/such/folder/x.trk") + ": "), std::string::npos)
+      << no_folder.err;
 
   fs::create_directories(dir_.Path() / "folder.trk");
   const auto folder = RunInProcess({"convert", "--force", "-o", dir_.File("folder.trk"), track});
