@@ -1,15 +1,20 @@
 // trkconv preview: the 512 x 560 map image of each track as the window shows it after loading
-// the track, with the caption in the compiled-in glyph table, written as PNG or BMP.
+// the track, with the caption in the compiled-in glyph table, or its thumbnail; written as PNG
+// or BMP.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "api/Thumbnail.h"
 #include "programs/trkconv/BatchRun.h"
 
 namespace tarmaxion::cli {
 
 struct PreviewOptions {
   BatchOptions batch;
+  std::optional<int> size;  // the longer side of a thumbnail; none for the image at its own size
+  ThumbnailArea area = ThumbnailArea::kWholeMap;
 };
 
 // Where the image of track goes: output, else the track's name with ".png" in place of its

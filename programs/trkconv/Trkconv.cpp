@@ -96,6 +96,11 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
   BatchFlags preview_flags;
   auto* preview = app.add_subcommand(
       "preview", "Write each track's 512 x 560 map image (PNG, or BMP for a name ending in .bmp)");
+  preview->add_option("--size", preview_options.size,
+                      "Scale the image down so that its longer side has N pixels (a thumbnail)")
+      ->check(CLI::Range(1, 1 << 16));
+  bool map_only = false;
+  preview->add_flag("--map-only", map_only, "The 512 x 512 map alone, without the caption band below it");
   AddBatchOptions(*preview, preview_options.batch, preview_flags, "image")
       ->check(
           [](const std::string& name) -> std::string {
@@ -112,6 +117,7 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
     if (info->parsed()) CheckStandardInput(info_options.tracks, true);
     if (convert->parsed()) FinishBatchOptions(convert_options, convert_flags);
     if (preview->parsed()) FinishBatchOptions(preview_options.batch, preview_flags);
+    if (map_only) preview_options.area = ThumbnailArea::kMapArea;
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error, console.out, console.err);
     return code == static_cast<int>(CLI::ExitCodes::Success) ? kExitSuccess : kExitUsage;

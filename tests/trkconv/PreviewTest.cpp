@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "api/Thumbnail.h"
 #include "glyphs/table/TableGlyphs.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "tests/trkconv/ImageDecoding.h"
@@ -110,6 +111,36 @@ TEST_F(PreviewTest, TheBuiltProgramsCaptionIsTheGlyphTables) {
   const auto box_font = RunWindow(track_);
   ASSERT_TRUE(box_font.image);
   EXPECT_FALSE(SamePixels(*image, *box_font.image, 560)) << "the caption shows the box font";
+}
+
+// As the desktop's thumbnailer calls it: an output name without extension, an input name
+// without .trk; the picture is the window's map scaled down.
+TEST_F(PreviewTest, ThumbnailsAreTheWindowsMapScaledDown) {
+  const auto input = dir_.Write("thumbnail-input", ReadBytes(track_));
+  TableGlyphs table;
+  const auto window = RunWindow(input, "", &table);
+  ASSERT_TRUE(window.image);
+  const struct {
+    std::vector<std::string> options;
+    ThumbnailArea area;
+    int width, height;
+  } cases[] = {{{"--size", "128", "--map-only"}, ThumbnailArea::kMapArea, 128, 128},
+               {{"--size", "256"}, ThumbnailArea::kWholeMap, 234, 256},
+               {{"--map-only"}, ThumbnailArea::kMapArea, 512, 512}};
+  for (const auto& c : cases) {
+    const auto output = dir_.File("thumbnail-" + std::to_string(c.width));
+    auto args = c.options;
+    args.insert(args.begin(), "preview");
+    args.insert(args.end(), {"-o", output, input});
+    const auto run = RunInProcess(args);
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const auto image = DecodePng(ReadBytes(output));
+    ASSERT_TRUE(image) << c.width;
+    EXPECT_EQ(image->Width(), c.width);
+    EXPECT_EQ(image->Height(), c.height);
+    const auto expected = MapThumbnail(*window.image, c.options.size() > 1 ? std::stoi(c.options[1]) : 512, c.area);
+    EXPECT_TRUE(SamePixels(*image, expected, c.height)) << c.width;
+  }
 }
 
 TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
