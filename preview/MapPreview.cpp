@@ -15,10 +15,12 @@ constexpr int kMapSlot = 1;
 }  // namespace
 
 MapPreview::MapPreview(const GlyphSource* caption_glyphs)
-    : graphics_(caption_glyphs != nullptr ? *caption_glyphs : no_glyphs_), bitmap_(kMapBitmapSize) {}
+    : graphics_(caption_glyphs != nullptr ? *caption_glyphs : no_glyphs_) {}
 
 std::optional<Text> MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info,
                                      const Text& file_name) {
+  // Made on the first map: a program that only lists or converts tracks never pays for it.
+  if (bitmap_.empty()) bitmap_.resize(kMapBitmapSize);
   const ByteReader reader(track);
   auto map_name = BuildMap(reader, MapBitmap(bitmap_.data(), kMapBitmapSize), info, kLandmapColours,
                            file_name, graphics_, kMapSlot, kCaptionFont);

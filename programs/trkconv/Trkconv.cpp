@@ -20,7 +20,6 @@ Replace ReplaceFrom(bool force) { return force ? Replace::kAllow : Replace::kRef
 
 int ExitCodeFor(bool all_succeeded) { return all_succeeded ? kExitSuccess : kExitFailure; }
 
-std::size_t Cores() { return std::max(1U, std::thread::hardware_concurrency()); }
 
 // A word where the command belongs that names none: CLI11 would only say that a command is
 // required.
@@ -44,8 +43,10 @@ void CheckStandardInput(const std::vector<std::string>& tracks, bool named_outpu
 
 // Options convert and preview share.
 struct BatchFlags {
+  explicit BatchFlags(std::size_t cores) : cores(cores), jobs(cores) {}
+  std::size_t cores;
   bool force = false;
-  std::size_t jobs = Cores();
+  std::size_t jobs;
 };
 
 CLI::Option* AddBatchOptions(CLI::App& command, BatchOptions& batch, BatchFlags& flags, const std::string& what) {
@@ -56,7 +57,7 @@ CLI::Option* AddBatchOptions(CLI::App& command, BatchOptions& batch, BatchFlags&
       ->excludes(output_option);
   command.add_flag("--force", flags.force, "Replace existing " + what + "s (never an input)");
   command.add_option("-j,--jobs", flags.jobs, "Tracks worked on at once (default and at most: the cores, " +
-                                                  std::to_string(Cores()) + ")")
+                                                  std::to_string(flags.cores) + ")")
       ->check(CLI::Range(1, 1 << 16));
   command.add_option("TRACK", batch.tracks, "Track files (- for standard input)")->required();
   return output_option;
@@ -69,7 +70,7 @@ void FinishBatchOptions(BatchOptions& batch, const BatchFlags& flags) {
   CheckStandardInput(batch.tracks, !batch.output.empty());
   batch.replace = ReplaceFrom(flags.force);
   // More threads than cores would only take turns on them, each with the memory of a map.
-  batch.jobs = std::min(flags.jobs, Cores());
+  batch.jobs = std::min(flags.jobs, flags.cores);
 }
 
 }  // namespace
@@ -87,13 +88,14 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
   info->add_flag("--json", json, "One JSON object per track, one object per line");
   info->add_option("TRACK", info_options.tracks, "Track files (- for standard input)")->required();
 
+  const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
   BatchOptions convert_options;
-  BatchFlags convert_flags;
+  BatchFlags convert_flags(cores);
   auto* convert = app.add_subcommand("convert", "Write the version-1.05 copy of each track");
   AddBatchOptions(*convert, convert_options, convert_flags, "copy");
 
   PreviewOptions preview_options;
-  BatchFlags preview_flags;
+  BatchFlags preview_flags(cores);
   auto* preview = app.add_subcommand(
       "preview", "Write each track's 512 x 560 map image (PNG, or BMP for a name ending in .bmp)");
   preview->add_option("--size", preview_options.size,
