@@ -20,8 +20,9 @@ constexpr Rect kSaveButtonArea = {690, 620, 90, 24};
 
 }  // namespace
 
-int Program::Run() {
+int Program::Run(const std::vector<std::string>& paths_at_start) {
   StartUp();
+  if (!paths_at_start.empty()) Dispatch({EventKind::kDrop, 0, paths_at_start});
   while (Dispatch(platform_.WaitEvent())) {
   }
   ShutDown();

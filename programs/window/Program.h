@@ -18,8 +18,9 @@ class Program {
  public:
   explicit Program(Platform& platform) : platform_(platform), track_api_(&platform) {}
 
-  // Start-up, the event loop until the close request, shut-down; the process exit code.
-  int Run();
+  // Start-up, the event loop until the close request, shut-down; the process exit code. Paths
+  // given at start (a file manager's "open with") are taken as a drop of those files.
+  int Run(const std::vector<std::string>& paths_at_start = {});
 
   void StartUp();
   // Runs the command of one event; false for the close request.
