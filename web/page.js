@@ -163,7 +163,11 @@ async function drop(event) {
   // Entries must be taken before the first await: the transfer is emptied after the event.
   const items = [...transfer.items].filter((item) => item.kind === "file");
   const pairs = items.map((item) => [item.getAsFile(), item.webkitGetAsEntry ? item.webkitGetAsEntry() : null]);
-  const files = pairs.filter(([file]) => file !== null);
+  await dropFiles(pairs.filter(([file]) => file !== null));
+}
+
+// Files dropped, or several chosen at once: each with its entry where the browser gives one.
+async function dropFiles(files) {
   if (files.length === 0) return;
   const results = [];
   for (const [file, entry] of files) results.push(await dropItem(file, entry));
@@ -178,6 +182,12 @@ async function drop(event) {
   if (last.unreadable) showUnreadable(last.unreadable);
   else if (!last.bytes) showOpened(last.name, null, last.report);
   else showOpened(last.name, last.bytes, last.report);
+}
+
+// One file is loaded as the window loads it; several are taken in as a drop.
+async function openFiles(files) {
+  if (files.length === 1) await showFile(files[0]);
+  else await dropFiles(files.map((file) => [file, null]));
 }
 
 function convertAll() {
@@ -200,9 +210,9 @@ async function start() {
   element("load-file").addEventListener(
     "change",
     guarded(async (event) => {
-      const [file] = event.target.files;
+      const files = [...event.target.files];
       event.target.value = "";
-      if (file) await showFile(file);
+      await openFiles(files);
     }),
   );
   element("save").addEventListener("click", guarded(save));
