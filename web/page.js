@@ -2,6 +2,7 @@
 // converting them all into one zip, and saving the map as PNG. Nothing leaves the browser.
 import TarmaxionModule from "./tarmaxion.js";
 import { zipSync } from "./fflate.js";
+import { installApp } from "./install.js";
 
 const element = (id) => document.getElementById(id);
 const infoList = element("info-list");
@@ -226,6 +227,7 @@ async function start() {
   document.addEventListener("drop", guarded(drop));
 
   log("ready...");
+  installApp(guarded(async (handles) => openFiles(await Promise.all(handles.map((handle) => handle.getFile())))));
   // For scripts that drive or time the page: when it became ready (milliseconds since the
   // navigation started), and the load command on bytes already in memory.
   window.tarmaxion = {

@@ -3,7 +3,7 @@
 // info, the log panel the window's (window-log), the map rows above the caption trkconv
 // preview, and the saved copy trkconv convert; then a drop of all of them at once, the zip of
 // their copies, several files chosen at once, the keyboard, small screens (small-screens.mjs),
-// and no request beyond the page's own origin.
+// the installed and offline page (installable.mjs), and no request beyond the page's own origin.
 // Usage: node web/test/test-web.mjs <native build folder with trkconv, make-web-tracks, window-log>
 import { execFileSync, spawnSync } from "node:child_process";
 import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -12,6 +12,7 @@ import { basename, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { unzipSync } from "fflate";
 import { launch, loadFile, openPage, press, serve } from "./driver.mjs";
+import { launched, manifest, offline } from "./installable.mjs";
 import { smallScreens } from "./small-screens.mjs";
 
 const root = resolve(fileURLToPath(import.meta.url), "../../..");
@@ -243,6 +244,10 @@ async function main() {
     await chooseSeveral(driven, expected);
     await keyboard(driven);
     await smallScreens(driven, check);
+    await manifest(driven, check);
+    const examples = ["lakeside.trk", "quarry.trk"].map((name) => join(root, "examples", name));
+    await launched(driven, check, examples);
+    await offline(browser, check, join(root, "build/web"), examples[0]);
     const foreign = driven.requests.filter((url) => !url.startsWith(`${server.origin}/`) && !url.startsWith("blob:"));
     check(foreign.length === 0, `requests beyond the page's origin: ${foreign.join(", ")}`);
     check(driven.errors.length === 0, `the console got: ${driven.errors.join("\n")}`);
