@@ -1,6 +1,5 @@
 // trkconv at the Windows console: its arguments in UTF-8 from the wide command line, so file
-// names survive whatever the ANSI code page is; its UTF-8 output shown as UTF-8; and GDI's
-// caption glyphs, as the Windows window draws them.
+// names survive whatever the ANSI code page is, and its UTF-8 output shown as UTF-8.
 #include <io.h>
 #include <windows.h>
 // After windows.h, which they need.
@@ -8,7 +7,6 @@
 
 #include <cstdio>
 
-#include "platform/win32/Win32Glyphs.h"
 #include "platform/win32/WideText.h"
 #include "programs/trkconv/ProcessConsole.h"
 
@@ -32,8 +30,6 @@ struct ProcessConsole::SystemParts {
   // An attached console shows UTF-8 while trkconv runs and gets its own code page back
   // afterwards; 0 when no console is attached.
   UINT previous_code_page = GetConsoleOutputCP();
-  // GDI makes no fonts before the caption asks for them, so these cost nothing until then.
-  win32::Win32Glyphs glyphs;
 };
 
 ProcessConsole::ProcessConsole(int, char**) : system_(std::make_unique<SystemParts>()) {
@@ -46,7 +42,5 @@ ProcessConsole::~ProcessConsole() {
 }
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return _isatty(_fileno(stderr)) != 0; }
-
-GlyphSource* ProcessConsole::CaptionGlyphs() { return &system_->glyphs; }
 
 }  // namespace tarmaxion::cli
