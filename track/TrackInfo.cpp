@@ -53,8 +53,16 @@ Text VersionLine(TrackVersion version) {
   return version == TrackVersion::k110 ? "Tarmaxion 1.10" : "Tarmaxion 1.05";
 }
 
-Text FileLine(const Text& file_name, std::int64_t size) {
-  return file_name + "   " + DecimalText(size) + " Bytes";
+ShownText FileLine(std::string_view utf8_file_name, std::int64_t size) {
+  return ShownText::FromUtf8(utf8_file_name) + ("   " + DecimalText(size) + " Bytes");
+}
+
+Text LengthLine(const TrackInfo& info) { return "Trk-L\xE4nge: " + DecimalText(info.track_length); }
+
+Text AuthorLine(const TrackInfo& info) { return "Autor: " + info.author; }
+
+Text BestLapLine(const TrackInfo& info) {
+  return "Best: " + info.driver_names[kBestRecord] + " " + DecimalText(info.lap_times[kBestRecord]);
 }
 
 std::vector<Text> InfoLines(const TrackInfo& info) {
@@ -69,12 +77,11 @@ std::vector<Text> InfoLines(const TrackInfo& info) {
       " ",
       "Landmap: " + DecimalText(info.landmap_size) + " Bytes",
       "# Objecte: " + DecimalText(info.layout.object_count),
-      "Trk-L\xE4nge: " + DecimalText(info.track_length),
+      LengthLine(info),
       " ",
-      "Autor: " + info.author,
+      AuthorLine(info),
       " ",
-      "Best: " + info.driver_names[kBestRecord] + " " + DecimalText(info.lap_times[kBestRecord]) +
-          "  " + info.record_date,
+      BestLapLine(info) + "  " + info.record_date,
   };
   for (int i = 1; i < trk::kRecordCount; ++i) {
     const auto k = static_cast<std::size_t>(i);

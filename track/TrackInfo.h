@@ -7,6 +7,7 @@
 
 #include "track/ByteReader.h"
 #include "track/TrackLayout.h"
+#include "base/ShownText.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -42,10 +43,15 @@ std::int16_t RotationOf(std::uint8_t low, std::uint8_t high);
 // The version line, e.g. "Tarmaxion 1.10".
 Text VersionLine(TrackVersion version);
 
+// Lines of the info list that a gallery card repeats; the best lap's without its date.
+Text LengthLine(const TrackInfo& info);
+Text AuthorLine(const TrackInfo& info);
+Text BestLapLine(const TrackInfo& info);
+
 // Every line of the info list after the file line and the version line, in order.
 std::vector<Text> InfoLines(const TrackInfo& info);
 
 // The first line of the info list: file name, three spaces, size, " Bytes".
-Text FileLine(const Text& file_name, std::int64_t size);
+ShownText FileLine(std::string_view utf8_file_name, std::int64_t size);
 
 }  // namespace tarmaxion

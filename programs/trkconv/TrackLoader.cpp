@@ -3,15 +3,14 @@
 #include <span>
 
 #include "api/TrackMessages.h"
-#include "base/Encoding.h"
 #include "base/Files.h"
 #include "preview/Caption.h"
 
 namespace tarmaxion::cli {
 
-TrackLoader::TrackLoader(GlyphSource* caption_glyphs)
-    : buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kMaxTrackFileSize)), api_(caption_glyphs) {
-  if (caption_glyphs != nullptr) caption_glyphs->LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
+TrackLoader::TrackLoader()
+    : buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kMaxTrackFileSize)), api_(&glyphs_) {
+  glyphs_.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
 }
 
 Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_path) {
@@ -19,10 +18,10 @@ Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_pa
   const auto read = ReadWholeFile(utf8_path, file);
   // A short read is no track either: only part of the file would be shown or converted.
   if (!read) {
-    const auto message = ReadMessage(read, utf8_path, DisplayName(utf8_path)).value_or("the file cannot be read");
-    return Failure{FailureKind::kUnreadable, Utf8FromWindows1252(message)};
+    const auto message = ReadMessage(read, utf8_path).value_or("the file cannot be read");
+    return Failure{FailureKind::kUnreadable, message.Utf8()};
   }
-  return &api_.Open(file.first(*read), DisplayName(utf8_path));
+  return &api_.Open(file.first(*read), FilePart(utf8_path));
 }
 
 }  // namespace tarmaxion::cli

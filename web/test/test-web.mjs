@@ -2,7 +2,8 @@
 // tracks (refused and damaged ones among them) and bad files, the info list must equal trkconv
 // info, the log panel the window's (window-log), the map rows above the caption trkconv
 // preview, and the saved copy trkconv convert; then a drop of all of them at once, the zip of
-// their copies, the keyboard, and no request beyond the page's own origin.
+// their copies, several files chosen at once, the keyboard, small screens (small-screens.mjs),
+// the installed and offline page (installable.mjs), and no request beyond the page's own origin.
 // Usage: node web/test/test-web.mjs <native build folder with trkconv, make-web-tracks, window-log>
 import { execFileSync, spawnSync } from "node:child_process";
 import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -11,6 +12,8 @@ import { basename, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { unzipSync } from "fflate";
 import { launch, loadFile, openPage, press, serve } from "./driver.mjs";
+import { launched, manifest, offline } from "./installable.mjs";
+import { smallScreens } from "./small-screens.mjs";
 
 const root = resolve(fileURLToPath(import.meta.url), "../../..");
 const native = resolve(process.argv[2] || join(root, "build/release"));
@@ -26,7 +29,7 @@ function check(ok, what) {
   }
 }
 
-const converted = (name) => `${[...name].slice(0, -4).join("")}_c.trk`;
+const converted = (name) => `${name.replace(/\.trk$/i, "")}_c.trk`;
 const newestLine = (panel) => panel.split("\n").at(-2);
 
 // The tracks: generated ones, the examples, and bad files (empty, too large, a picture).
@@ -122,6 +125,7 @@ async function loadEach(driven, expected) {
       // Too large to read: the window's message, nothing listed, nothing to save.
       check(newestLine(panel) === track.reason, `${what}: log "${newestLine(panel)}", not "${track.reason}"`);
       check((await page.inputValue("#info-list")) === "", `${what}: info list not empty`);
+      check(panel === track.panel, `${what}: log panel\n${panel}differs from the window's\n${track.panel}`);
     } else {
       check((await page.inputValue("#info-list")) === track.info, `${what}: info list differs from trkconv info`);
       check(panel === track.panel, `${what}: log panel\n${panel}differs from the window's\n${track.panel}`);
@@ -132,6 +136,9 @@ async function loadEach(driven, expected) {
       check(copy.name === converted(track.name), `${what}: saved as ${copy.name}`);
       check(Buffer.compare(copy.bytes, track.copy) === 0, `${what}: saved copy differs from trkconv convert`);
       check(newestLine(await page.textContent("#log-panel")) === "saved", `${what}: no "saved" after saving`);
+    } else if (track.info === "") {
+      await press(page, "save");
+      check(newestLine(await page.textContent("#log-panel")) === "Nothing to save: load a track first", `${what}: save after an unreadable file`);
     } else {
       await press(page, "save");
       check((await page.textContent("#log-panel")) === panel, `${what}: save after a refused track logged something`);
@@ -167,11 +174,14 @@ async function dropAll(driven, expected) {
   const wanted = expected.map((track) =>
     track.read ? `${track.name}: ready as ${converted(track.name)}` : `${track.name}: ${track.reason}`,
   );
-  wanted.splice(3, 0, "tracks: Cannot open tracks: it is a folder, not a track file");
+  wanted.splice(3, 0, "tracks: Cannot open tracks: it is a folder");
   check(JSON.stringify(lines) === JSON.stringify(wanted), `drop: the list of dropped tracks\n${lines.join("\n")}`);
-  const last = expected.at(-1);
-  check((await page.inputValue("#info-list")) === last.info, "drop: the last track is not listed");
-  check(newestLine(await page.textContent("#log-panel")) === newestLine(last.panel), "drop: the last track's log line");
+  // As in the window: the first file loads, and the log counts the files left out.
+  const first = expected[0];
+  check((await page.inputValue("#info-list")) === first.info, "drop: the first track is not listed");
+  const panel = (await page.textContent("#log-panel")).split("\n");
+  check(panel.at(-2) === `Dropped ${expected.length} files: loaded the first, left out ${expected.length - 1}`, "drop: the count");
+  check(panel.at(-3) === newestLine(first.panel), "drop: the first track's log line");
 
   const zip = await download(page, "convert-all");
   const entries = unzipSync(new Uint8Array(zip.bytes));
@@ -185,6 +195,16 @@ async function dropAll(driven, expected) {
     const entry = entries[converted(track.name)];
     check(entry !== undefined && Buffer.compare(Buffer.from(entry), track.copy) === 0, `convert-all: ${track.name}'s copy`);
   }
+}
+
+// Several files chosen with "load" are taken in as a drop.
+async function chooseSeveral(driven, expected) {
+  const { page, goto } = driven;
+  await goto();
+  const chosen = expected.slice(0, 3);
+  await loadFile(page, chosen.map((track) => track.path));
+  const lines = await page.$$eval("#drop-list li", (items) => items.map((item) => item.textContent));
+  check(lines.length === 3 && lines.every((line, i) => line.startsWith(`${chosen[i].name}: `)), `three files chosen: ${lines}`);
 }
 
 // Tab reaches every button, Enter and Space press them, and each has its accessible name.
@@ -228,7 +248,13 @@ async function main() {
     const driven = await openPage(browser.context, server.origin);
     await loadEach(driven, expected);
     await dropAll(driven, expected);
+    await chooseSeveral(driven, expected);
     await keyboard(driven);
+    await smallScreens(driven, check);
+    await manifest(driven, check);
+    const examples = ["lakeside.trk", "quarry.trk"].map((name) => join(root, "examples", name));
+    await launched(driven, check, examples);
+    await offline(browser, check, join(root, "build/web"), examples[0]);
     const foreign = driven.requests.filter((url) => !url.startsWith(`${server.origin}/`) && !url.startsWith("blob:"));
     check(foreign.length === 0, `requests beyond the page's origin: ${foreign.join(", ")}`);
     check(driven.errors.length === 0, `the console got: ${driven.errors.join("\n")}`);
