@@ -33,9 +33,9 @@ class LoadBench {
     platform_.QueueDialogAnswer(path_);
     program_.Dispatch({EventKind::kControl, kLoadButton});
   }
-  // Whether the last ListAndPreview, or the last Load, drew a map.
-  bool ListedAndDrew() const { return Drew(model_); }
-  bool LoadedAndDrew() const { return Drew(program_.Model()); }
+  // Whether the model of ListAndPreview, or the program's of Load, drew a map.
+  bool ModelDrew() const { return Drew(model_); }
+  bool ProgramDrew() const { return Drew(program_.Model()); }
 
  private:
   static bool Drew(const WindowModel& model) { return !model.VersionError() && model.MapImage() != nullptr; }
@@ -53,13 +53,13 @@ void ListAndPreview(benchmark::State& state, const bench::BenchTrack& track) {
   // Every pass reads the file again first: the markers rewrite object types in the buffer,
   // so a load on the bytes the previous one left would draw a different picture.
   bench::TimeAgainstFloor(state, track.bytes, [&] { load.Read(); }, [&] { load.ListAndPreview(); });
-  if (!load.ListedAndDrew()) state.SkipWithError("no map was drawn");
+  if (!load.ModelDrew()) state.SkipWithError("no map was drawn");
 }
 
 void Load(benchmark::State& state, const bench::BenchTrack& track) {
   LoadBench load(track);
   bench::TimeAgainstFloor(state, track.bytes, [] {}, [&] { load.Load(); });
-  if (!load.LoadedAndDrew()) state.SkipWithError("no map was drawn");
+  if (!load.ProgramDrew()) state.SkipWithError("no map was drawn");
 }
 
 const bench::BenchTrack kTypical = bench::TypicalTrack();
