@@ -14,6 +14,9 @@ const mapView = element("map-view");
 const mapNote = element("map-note");
 const logPanel = element("log-panel");
 
+// How many files of a drop are read ahead of the one the model takes next.
+const kReadAhead = 16;
+
 let wasm = null;  // the module: its constants and classes
 let window_ = null;  // the window model
 let dropped = null;  // the list of dropped tracks
@@ -122,11 +125,20 @@ async function drop(event) {
 // Files dropped, or several chosen at once, each with its entry where the browser gives one: every
 // one joins the list, and the one the drop rule picks loads as soon as it is read.
 async function dropFiles(files) {
-  const plan = window_.planDrop(files.map(([, entry]) => !(entry && entry.isDirectory)));
+  const folders = files.map(([, entry]) => Boolean(entry && entry.isDirectory));
+  const plan = window_.planDrop(folders.map((isFolder) => !isFolder));
   if (plan === null) return;
-  for (const [i, [file, entry]] of files.entries()) {
-    const isFolder = Boolean(entry && entry.isDirectory);
-    const read = await readFile(file, isFolder);
+  // A few files are read ahead, as each read waits for the browser's file service.
+  const reads = [];
+  const readAhead = (i) => {
+    if (i < files.length) reads[i] = readFile(files[i][0], folders[i]);
+  };
+  for (let i = 0; i < kReadAhead; ++i) readAhead(i);
+  for (const [i, [file]] of files.entries()) {
+    const isFolder = folders[i];
+    const read = await reads[i];
+    reads[i] = null;
+    readAhead(i + kReadAhead);
     let card;
     if (read.bytes) {
       dropped.receive(read.bytes.length).set(read.bytes);
