@@ -1,25 +1,37 @@
 #include "api/TrackApi.h"
 
 #include "api/TrackMessages.h"
+#include "base/Encoding.h"
+#include "preview/Caption.h"
 #include "track/Conversion.h"
 
 namespace tarmaxion {
+namespace {
 
-TrackReport TooLargeReport(const Text& file_name, std::uintmax_t size) {
+// "monza_4567_Bob": the file name without its last four characters, the time and the driver.
+ShownText MapName(std::string_view utf8_file_name, const TrackInfo& info) {
+  Text tail = "_";
+  tail += ChooseCaptionRecord(info).name_tail;
+  return ShownText::FromUtf8(DropLastCharacters(utf8_file_name, 4)) + tail;
+}
+
+}  // namespace
+
+TrackReport TooLargeReport(std::string_view utf8_file_name, std::uintmax_t size) {
   TrackReport report;
   report.outcome = TrackOutcome::kTooLarge;
   report.size = static_cast<std::size_t>(size);
-  report.message = TooLargeMessage(file_name, size);
+  report.message = TooLargeMessage(utf8_file_name, size);
   return report;
 }
 
-const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, const Text& file_name) {
+const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, std::string_view utf8_file_name) {
   bytes_ = bytes;
-  file_name_ = file_name;
-  if (bytes.size() > kMaxTrackFileSize) return report_ = TooLargeReport(file_name, bytes.size());
+  file_name_ = utf8_file_name;
+  if (bytes.size() > kMaxTrackFileSize) return report_ = TooLargeReport(utf8_file_name, bytes.size());
   report_ = TrackReport{};
   report_.size = bytes.size();
-  report_.info_lines.push_back(FileLine(file_name, static_cast<std::int64_t>(bytes.size())));
+  report_.info_lines.push_back(FileLine(utf8_file_name, static_cast<std::int64_t>(bytes.size())));
 
   const ByteReader track(bytes);
   report_.version = CheckVersion(track);
@@ -28,27 +40,28 @@ const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, const Tex
     report_.message = kVersionCaution;
     return report_;
   }
-  report_.info_lines.push_back(VersionLine(*report_.version));
+  report_.info_lines.emplace_back(VersionLine(*report_.version));
 
   const auto located = LocateRegions(track);
   if (!located) {
     // Nothing more can be listed, drawn or converted safely from this file.
     report_.outcome = TrackOutcome::kDamaged;
     report_.damage = located.Failure().kind;
-    report_.message = located.Failure().message;
+    report_.message = Text(located.Failure().message);
     return report_;
   }
   report_.outcome = TrackOutcome::kRead;
   report_.info = ReadTrackInfo(track, *report_.version, *located);
-  for (auto& line : InfoLines(report_.info)) report_.info_lines.push_back(std::move(line));
+  for (auto& line : InfoLines(report_.info)) report_.info_lines.emplace_back(std::move(line));
   return report_;
 }
 
 TrackMap TrackApi::Map() {
   if (report_.outcome != TrackOutcome::kRead) return {};
-  auto name = map_.Draw(bytes_, report_.info, file_name_);
-  if (!name) return {};
-  return {map_.Picture(), std::move(*name)};
+  // The caption spells the file name as the caption's font takes texts.
+  const Text caption_name = caption_glyphs_ != nullptr ? caption_glyphs_->Spell(file_name_) : Windows1252FromUtf8(file_name_);
+  if (!map_.Draw(bytes_, report_.info, caption_name)) return {};
+  return {map_.Picture(), MapName(file_name_, report_.info)};
 }
 
 std::span<const std::uint8_t> TrackApi::CopyAs105() {

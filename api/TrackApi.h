@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "base/ShownText.h"
 #include "base/Text.h"
 #include "gfx/Glyphs.h"
 #include "gfx/Image.h"
@@ -29,35 +32,37 @@ struct TrackReport {
   TrackOutcome outcome = TrackOutcome::kRefused;
   std::size_t size = 0;  // bytes given
   // The window's log line for a track that was not read ("Caution: Version <> 1.05"); empty
-  // for kRead. Windows-1252, like every text here.
-  Text message;
+  // for kRead.
+  ShownText message;
   std::optional<TrackVersion> version;   // kRead and kDamaged
   std::optional<LayoutProblem> damage;   // kDamaged: the first region that does not fit
   // The info list as the window fills it: the file line, then for a track whose version passed
   // the version line, and for a track that was read every listed field.
-  std::vector<Text> info_lines;
+  std::vector<ShownText> info_lines;
   TrackInfo info;  // kRead
 };
 
 // The map view's picture of a track that was read, and the name the window logs for it.
 struct TrackMap {
   const Image* image = nullptr;  // owned by the TrackApi; nullptr when none could be made
-  Text name;                     // "monza_4567_Bob"; empty without an image
+  ShownText name;                // "monza_4567_Bob"; empty without an image
 };
 
 // What Open reports for a file of size bytes, more than any track has; for front ends that
 // refuse such a file before reading it into memory at all.
-TrackReport TooLargeReport(const Text& file_name, std::uintmax_t size);
+TrackReport TooLargeReport(std::string_view utf8_file_name, std::uintmax_t size);
 
 class TrackApi {
  public:
   // Captions are drawn in caption_glyphs' font kCaptionFont, loaded by the caller; without
   // glyphs (nullptr) the caption band stays empty. The glyphs must outlive the API.
-  explicit TrackApi(const GlyphSource* caption_glyphs = nullptr) : map_(caption_glyphs) {}
+  explicit TrackApi(const GlyphSource* caption_glyphs = nullptr)
+      : caption_glyphs_(caption_glyphs), map_(caption_glyphs) {}
 
-  // Checks and lists a track. file_name is the file part of its path, as the window shows it.
-  // The bytes are kept (not copied) for Map and CopyAs105 until the next Open, and never changed.
-  const TrackReport& Open(std::span<const std::uint8_t> bytes, const Text& file_name);
+  // Checks and lists a track. utf8_file_name is the file part of its path. The bytes are
+  // borrowed, not copied, for Map and CopyAs105: the caller keeps them unchanged until it has
+  // drawn the map, and the API never changes them.
+  const TrackReport& Open(std::span<const std::uint8_t> bytes, std::string_view utf8_file_name);
 
   // The map of the track last opened; call only after an Open that gave kRead. The image stays
   // in place from one map to the next, so a view may keep showing it.
@@ -70,8 +75,9 @@ class TrackApi {
   std::span<const std::uint8_t> CopyAs105();
 
  private:
+  const GlyphSource* caption_glyphs_;
   std::span<const std::uint8_t> bytes_;
-  Text file_name_;
+  std::string file_name_;  // UTF-8
   TrackReport report_;
   MapPreview map_;
   std::vector<std::uint8_t> copy_;

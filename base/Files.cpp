@@ -73,7 +73,7 @@ FileRead ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> desti
   const auto path = NativePath(utf8_path);
   std::error_code error;
   const auto kind = fs::status(path, error);
-  if (fs::is_directory(kind)) return cannot_open("it is a folder");
+  if (fs::is_directory(kind)) return cannot_open(kFolderReason);
   // A pipe or device could block or never end; a track is always a plain file.
   if (fs::exists(kind) && !fs::is_regular_file(kind)) return cannot_open("it is not a regular file");
   errno = 0;

@@ -13,6 +13,9 @@ namespace tarmaxion {
 
 enum class ReadProblem { kCannotOpen, kTooLarge, kReadShort };
 
+// Why a folder cannot be read as a file.
+inline constexpr const char* kFolderReason = "it is a folder";
+
 struct ReadFailure {
   ReadProblem kind = ReadProblem::kCannotOpen;
   std::string message;  // the system's reason ("No such file or directory"), UTF-8

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "programs/window/ProgramState.h"
+#include "api/TrackMessages.h"
 #include "preview/MapBitmap.h"
 
 namespace tarmaxion::bench {
@@ -22,7 +22,7 @@ double CpuSeconds() {
 class Floor {
  public:
   explicit Floor(const std::vector<std::uint8_t>& file)
-      : file_(file), buffer_(kTrackBufferSize), image_(std::size_t{kMapWidth} * kMapHeight) {}
+      : file_(file), buffer_(kMaxTrackFileSize), image_(std::size_t{kMapWidth} * kMapHeight) {}
 
   void Run() {
     std::memcpy(buffer_.data(), file_.data(), file_.size());

@@ -2,9 +2,12 @@
 // known, a pile of grandstands), on the headless platform, each timed against the floor of a
 // load (see FloorTiming.h).
 //
-//   ListAndPreview/<track>  ListTrack and BuildPreview on the bytes ReadTrack left in the buffer
+//   ListAndPreview/<track>  the window model's load of bytes already in its buffer: the file
+//                           line, ListTrack and BuildPreview
 //   Load/<track>            the "load" click: ReadTrack from the file, ListTrack, BuildPreview
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 #include "programs/window/Program.h"
 #include "bench/BenchTracks.h"
@@ -20,31 +23,28 @@ namespace {
 class LoadBench {
  public:
   explicit LoadBench(const bench::BenchTrack& track)
-      : path_(dir_.Write(track.name + ".trk", track.bytes)), program_(platform_) {
+      : bytes_(track.bytes), path_(dir_.Write(track.name + ".trk", track.bytes)), program_(platform_) {
     program_.StartUp();
   }
 
-  void Read() {
-    platform_.QueueDialogAnswer(path_);
-    program_.ReadTrack();
-  }
-  void ListAndPreview() {
-    program_.ListTrack();
-    if (!program_.State().version_error) program_.BuildPreview();
-  }
+  void Read() { std::copy(bytes_.begin(), bytes_.end(), model_.ReadBuffer().begin()); }
+  void ListAndPreview() { model_.Load(ChosenFile{path_, FileRead(bytes_.size())}); }
   void Load() {
     platform_.QueueDialogAnswer(path_);
     program_.Dispatch({EventKind::kControl, kLoadButton});
   }
   bool Drew() const {
-    return !program_.State().version_error && program_.MapImage() != nullptr;
+    const auto drew = [](const WindowModel& model) { return !model.VersionError() && model.MapImage() != nullptr; };
+    return drew(program_.Model()) && drew(model_);
   }
 
  private:
   testing::TempDir dir_;
+  std::vector<std::uint8_t> bytes_;
   std::string path_;
   HeadlessPlatform platform_;
   Program program_;
+  WindowModel model_{&platform_};
 };
 
 void ListAndPreview(benchmark::State& state, const bench::BenchTrack& track) {

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include <string_view>
+
+#include "base/Encoding.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -41,6 +44,9 @@ class GlyphSource {
   virtual bool LoadFont(int font_id, const Text& face, int points) = 0;
   // Rasterises text in a loaded font without antialiasing; an empty mask for an unknown font.
   virtual GlyphMask RenderText(int font_id, const Text& text) const = 0;
+  // A UTF-8 text (a file name) as this source's fonts take texts: Windows-1252 here; a source
+  // whose fonts draw another code page spells it in that one.
+  virtual Text Spell(std::string_view utf8) const { return Windows1252FromUtf8(utf8); }
 };
 
 // No fonts at all: every text renders as an empty mask, so labels draw nothing.

@@ -8,7 +8,7 @@
 
 #include "gfx/Glyphs.h"
 #include "gfx/Image.h"
-#include "base/Encoding.h"
+#include "base/ShownText.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -51,16 +51,13 @@ class Platform : public GlyphSource {
 
   // Editor: a line break first unless the box is empty, then the text. An empty first item
   // still counts, so the next item starts on line 2.
-  virtual void AppendLine(int id, const Text& text) = 0;
+  virtual void AppendLine(int id, const ShownText& text) = 0;
   virtual void ClearLines(int id) = 0;
   // Label: replaces the whole text; CR LF starts a new line.
-  virtual void SetText(int id, const Text& text) = 0;
+  virtual void SetText(int id, const ShownText& text) = 0;
   // Gives the keyboard focus to a control; the window gives it back to the control that had it
   // when a file dialog closes.
   virtual void Focus(int id) = 0;
-  // A UTF-8 text (a file name) as the controls show texts. Windows-1252 here; a backend whose
-  // controls show another code page spells it in that one.
-  virtual Text ShownText(std::string_view utf8) const { return Windows1252FromUtf8(utf8); }
 
   // Image view: shows image unscaled at its top-left corner and repaints now; nullptr shows
   // no image. The view keeps the pointer until the next call, so later drawing shows at the

@@ -1,13 +1,21 @@
 #include "track/Conversion.h"
 
-#include "base/Encoding.h"
+#include <algorithm>
+#include <cctype>
+
 #include "track/ObjectTable.h"
 #include "track/TypeRemap.h"
 
 namespace tarmaxion {
 
 std::string ConvertedName(std::string_view track_path) {
-  return DropLastCharacters(track_path, 4) + "_c.trk";
+  constexpr std::string_view kExtension = ".trk";
+  const bool has_extension =
+      track_path.size() >= kExtension.size() &&
+      std::equal(kExtension.begin(), kExtension.end(), track_path.end() - kExtension.size(),
+                 [](char wanted, char got) { return wanted == std::tolower(static_cast<unsigned char>(got)); });
+  const auto stem = has_extension ? track_path.substr(0, track_path.size() - kExtension.size()) : track_path;
+  return std::string(stem) + "_c.trk";
 }
 
 void RemapObjectTypes(std::span<std::uint8_t> track, const TrackLayout& layout) {

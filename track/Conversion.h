@@ -11,8 +11,9 @@
 
 namespace tarmaxion {
 
-// The track path without its last four characters, followed by "_c.trk" ("_c.trk" for a path
-// of four characters or fewer).
+// The copy's default path: a path ending in ".trk" (in any case) gets "_c.trk" in place of it;
+// any other path keeps all of itself and gets "_c.trk" after it, so no two names lose their
+// differences ("" gives "_c.trk"). UTF-8.
 std::string ConvertedName(std::string_view track_path);
 
 // Rewrites types 25 to 32 (see RemappedType) of the entries whose map position lies inside the

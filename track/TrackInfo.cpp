@@ -53,8 +53,8 @@ Text VersionLine(TrackVersion version) {
   return version == TrackVersion::k110 ? "Tarmaxion 1.10" : "Tarmaxion 1.05";
 }
 
-Text FileLine(const Text& file_name, std::int64_t size) {
-  return file_name + "   " + DecimalText(size) + " Bytes";
+ShownText FileLine(std::string_view utf8_file_name, std::int64_t size) {
+  return ShownText::FromUtf8(utf8_file_name) + ("   " + DecimalText(size) + " Bytes");
 }
 
 std::vector<Text> InfoLines(const TrackInfo& info) {

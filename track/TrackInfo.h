@@ -7,6 +7,7 @@
 
 #include "track/ByteReader.h"
 #include "track/TrackLayout.h"
+#include "base/ShownText.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -46,6 +47,6 @@ Text VersionLine(TrackVersion version);
 std::vector<Text> InfoLines(const TrackInfo& info);
 
 // The first line of the info list: file name, three spaces, size, " Bytes".
-Text FileLine(const Text& file_name, std::int64_t size);
+ShownText FileLine(std::string_view utf8_file_name, std::int64_t size);
 
 }  // namespace tarmaxion

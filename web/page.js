@@ -1,5 +1,7 @@
-// The page: the window's two commands on the track API in WebAssembly, plus dropping many tracks,
-// converting them all into one zip, and saving the map as PNG. Nothing leaves the browser.
+// The page: a view over the window model in WebAssembly. It hands the model the bytes of the
+// files the user chooses or drops and shows what the model says: the info list, the map and
+// the log. Besides the window's two commands it converts every dropped track into one zip and
+// saves the map as PNG. Nothing leaves the browser.
 import TarmaxionModule from "./tarmaxion.js";
 import { zipSync } from "./fflate.js";
 
@@ -9,16 +11,23 @@ const mapView = element("map-view");
 const logPanel = element("log-panel");
 const dropList = element("drop-list");
 
-let wasm = null;  // the module: its constants and free functions
-let core = null;  // its Converter: the track API, the caption glyphs and the log
-// What the window keeps between its commands: whether any file was read, whether the last one
-// was refused (the save then does nothing), and the track on show.
-const shown = { trackRead: false, versionError: false, name: "", bytes: null, mapDrawn: false };
-// The tracks of the last drop: {name, copy (Uint8Array) or null, reason}.
+let wasm = null;  // the module: its constants and classes
+let window_ = null;  // the window model
+let converter = null;  // the track API for the zip's copies
+// The tracks of the last drop: {name, copyName, copy (Uint8Array) or null, reason}.
 let dropped = [];
 
-function log(message) {
-  logPanel.textContent = core.log(message);
+// Shows what the model says changed.
+function show() {
+  const view = window_.view();
+  infoList.value = view.infoLines.join("\n");
+  logPanel.textContent = view.log;
+  if (view.map !== null) {
+    const { buffer, byteOffset, length } = view.map.pixels;
+    const pixels = new Uint8ClampedArray(buffer, byteOffset, length);
+    mapView.getContext("2d").putImageData(new ImageData(pixels, view.map.width, view.map.height), 0, 0);
+  }
+  mapView.dataset.track = view.mapIsCurrent ? view.trackName : "";
 }
 
 // Commands finished so far, so that scripts driving the page know when one has run its course.
@@ -30,67 +39,35 @@ function guarded(command) {
     try {
       await command(event);
     } catch (error) {
-      if (core !== null) log(`Error: ${error && error.message ? error.message : error}`);
+      if (window_ !== null) {
+        window_.logError(String(error && error.message ? error.message : error));
+        show();
+      }
     }
     finished += 1;
   };
 }
 
-// A file's bytes, or a reason why there are none. Files too large for any track are not read
-// at all beyond their size, so a huge file costs no memory.
-async function readTrackFile(file) {
-  if (file.size > wasm.maxTrackSize) return { report: core.tooLarge(file.name, file.size) };
+// A file's bytes, or the browser's reason why there are none. Files too large for any track are
+// not read at all beyond their size, so a huge file costs no memory.
+async function readFile(file) {
+  if (file.size > wasm.maxTrackSize) return { reason: "" };
   try {
     return { bytes: new Uint8Array(await file.arrayBuffer()) };
   } catch (error) {
-    return { unreadable: `Cannot open ${file.name}: ${error.name === "NotFoundError" ? "not found" : "not readable"}` };
+    return { reason: error.message || error.name };
   }
 }
 
-function openTrack(name, bytes) {
-  core.receive(bytes.length).set(bytes);
-  return core.open(name);
-}
-
-// The pixels stay in the module's memory: the canvas copies them, nothing else needs to.
-function drawMap(map) {
-  const { buffer, byteOffset, length } = map.pixels;
-  const pixels = new Uint8ClampedArray(buffer, byteOffset, length);
-  mapView.getContext("2d").putImageData(new ImageData(pixels, map.width, map.height), 0, 0);
-}
-
-// The load command's steps on a track the API has just opened: list it, then draw it unless it
-// was refused, and log what the window logs.
-function showOpened(name, bytes, report) {
-  infoList.value = report.lines.join("\n");
-  if (report.outcome !== "too-large") shown.trackRead = true;
-  if (report.outcome !== "read") {
-    shown.versionError = true;
-    log(report.message);
-    return;
+// The load command on a file; dropped is the number of files a drop held (0: the chooser).
+function load(file, read, dropped) {
+  if (read.bytes) {
+    window_.receive(read.bytes.length).set(read.bytes);
+    window_.load(file.name, read.bytes.length, dropped);
+  } else {
+    window_.loadUnreadable(file.name, read.reason, file.size, dropped);
   }
-  shown.versionError = false;
-  shown.name = name;
-  shown.bytes = bytes;
-  const map = core.map();
-  if (map === null) return;
-  drawMap(map);
-  shown.mapDrawn = true;
-  log(map.name);
-}
-
-// A file that never reached the API: the window logs why and refuses to save.
-function showUnreadable(message) {
-  infoList.value = "";
-  shown.versionError = true;
-  log(message);
-}
-
-async function showFile(file) {
-  const read = await readTrackFile(file);
-  if (read.unreadable) return showUnreadable(read.unreadable);
-  if (read.report) return showOpened(file.name, null, read.report);
-  return showOpened(file.name, read.bytes, openTrack(file.name, read.bytes));
+  show();
 }
 
 function download(name, data, type) {
@@ -104,27 +81,27 @@ function download(name, data, type) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// As in the window, a refused track blocks the save silently before the check for any track.
 function save() {
-  if (shown.versionError) return;
-  if (!shown.trackRead) {
-    log("Nothing to save: load a track first");
-    return;
+  const copy = window_.save();
+  if (copy !== null) {
+    download(copy.name, copy.bytes.slice(), "application/octet-stream");
+    window_.saved(copy.name);
   }
-  openTrack(shown.name, shown.bytes);
-  download(wasm.convertedName(shown.name), core.copyAs105().slice(), "application/octet-stream");
-  log("saved");
+  show();
 }
 
 function savePng() {
-  if (!shown.mapDrawn) {
-    log("No map to save: load a track first");
+  const track = mapView.dataset.track;
+  if (!track) {
+    window_.logNoMap();
+    show();
     return;
   }
-  const name = `${shown.name.replace(/\.trk$/i, "")}.png`;
+  const name = `${track.replace(/\.trk$/i, "")}.png`;
   mapView.toBlob((blob) => {
-    if (blob === null) log(`Not saved: ${name}: the map could not be encoded`);
-    else download(name, blob);
+    if (blob !== null) return download(name, blob);
+    window_.logMapNotSaved(name);
+    show();
   }, "image/png");
 }
 
@@ -132,27 +109,19 @@ function listDropped() {
   dropList.replaceChildren(
     ...dropped.map((track) => {
       const item = document.createElement("li");
-      if (track.copy) {
-        item.textContent = `${track.name}: ready as ${wasm.convertedName(track.name)}`;
-      } else {
-        item.textContent = `${track.name}: ${track.reason}`;
-        item.className = "refused";
-      }
+      item.textContent = track.copy ? `${track.name}: ready as ${track.copyName}` : `${track.name}: ${track.reason}`;
+      if (!track.copy) item.className = "refused";
       return item;
     }),
   );
 }
 
-// One dropped item: a file, or a folder, which is no track (its files are not walked).
-async function dropItem(file, entry) {
-  if (entry && entry.isDirectory) {
-    return { name: file.name, unreadable: `Cannot open ${file.name}: it is a folder, not a track file` };
-  }
-  const read = await readTrackFile(file);
-  if (read.unreadable || read.report) return { name: file.name, ...read };
-  const report = openTrack(file.name, read.bytes);
-  const copy = report.outcome === "read" ? core.copyAs105().slice() : null;
-  return { name: file.name, bytes: read.bytes, report, copy };
+// One dropped item for the zip: its copy, or the core's reason why there is none.
+function convertForZip(file, read) {
+  if (read.bytes) converter.receive(read.bytes.length).set(read.bytes);
+  else if (file.size <= wasm.maxTrackSize) return { name: file.name, copy: null, reason: wasm.Converter.unreadable(file.name, read.reason) };
+  const result = converter.convert(file.name, read.bytes ? read.bytes.length : file.size);
+  return { name: file.name, copyName: result.copyName, copy: result.copy ? result.copy.slice() : null, reason: result.reason };
 }
 
 async function drop(event) {
@@ -164,37 +133,34 @@ async function drop(event) {
   const items = [...transfer.items].filter((item) => item.kind === "file");
   const pairs = items.map((item) => [item.getAsFile(), item.webkitGetAsEntry ? item.webkitGetAsEntry() : null]);
   const files = pairs.filter(([file]) => file !== null);
-  if (files.length === 0) return;
-  const results = [];
-  for (const [file, entry] of files) results.push(await dropItem(file, entry));
-  dropped = results.map((result) => ({
-    name: result.name,
-    copy: result.copy || null,
-    reason: result.unreadable || result.report.message,
-  }));
+  const plan = window_.planDrop(files.map(([, entry]) => !(entry && entry.isDirectory)));
+  if (plan === null) return;
+  // A folder is no track; its files are not walked.
+  const reads = [];
+  for (const [file, entry] of files) reads.push(entry && entry.isDirectory ? { reason: wasm.folderReason } : await readFile(file));
+  dropped = files.map(([file], i) => convertForZip(file, reads[i]));
   listDropped();
-  // The last one is shown as if it had been loaded; the API still holds it open.
-  const last = results[results.length - 1];
-  if (last.unreadable) showUnreadable(last.unreadable);
-  else if (!last.bytes) showOpened(last.name, null, last.report);
-  else showOpened(last.name, last.bytes, last.report);
+  load(files[plan.load][0], reads[plan.load], plan.files);
 }
 
 function convertAll() {
   const copies = dropped.filter((track) => track.copy);
   if (copies.length === 0) {
-    log("Nothing to convert: drop tracks first");
+    window_.logNothingToConvert();
+    show();
     return;
   }
   const files = {};
-  for (const track of copies) files[wasm.convertedName(track.name)] = track.copy;
+  for (const track of copies) files[track.copyName] = track.copy;
   download("tracks_c.zip", zipSync(files, { level: 6 }), "application/zip");
-  log(`saved ${copies.length} of ${dropped.length} tracks in tracks_c.zip`);
+  window_.logZipSaved(copies.length, dropped.length);
+  show();
 }
 
 async function start() {
   wasm = await TarmaxionModule();
-  core = new wasm.Converter();
+  window_ = new wasm.Window();
+  converter = new wasm.Converter();
 
   element("load").addEventListener("click", () => element("load-file").click());
   element("load-file").addEventListener(
@@ -202,7 +168,7 @@ async function start() {
     guarded(async (event) => {
       const [file] = event.target.files;
       event.target.value = "";
-      if (file) await showFile(file);
+      if (file) load(file, await readFile(file), 0);
     }),
   );
   element("save").addEventListener("click", guarded(save));
@@ -215,13 +181,13 @@ async function start() {
   document.addEventListener("dragleave", () => document.body.classList.remove("dragging"));
   document.addEventListener("drop", guarded(drop));
 
-  log("ready...");
+  show();
   // For scripts that drive or time the page: when it became ready (milliseconds since the
   // navigation started), and the load command on bytes already in memory.
   window.tarmaxion = {
     readyMs: performance.now(),
     finished: () => finished,
-    show: (name, bytes) => showOpened(name, bytes, openTrack(name, bytes)),
+    show: (name, bytes) => load({ name, size: bytes.length }, { bytes }, 0),
   };
 }
 

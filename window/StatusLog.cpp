@@ -1,20 +1,20 @@
 #include "window/StatusLog.h"
 
+#include <algorithm>
+
 namespace tarmaxion {
 
-StatusLog FreshStatusLog(const Text& line_break) {
-  StatusLog log;
-  log.line_break = line_break;
-  for (std::size_t i = 1; i <= StatusLog::kLength; ++i) log.history[i] = "> ";
-  return log;
+StatusLog::StatusLog() { lines_.fill("> "); }
+
+void StatusLog::Log(const ShownText& message) {
+  std::shift_left(lines_.begin(), lines_.end(), 1);
+  lines_.back() = message.Length() > kMaxMessage ? message.Left(kMaxMessage) : message;
 }
 
-void PushStatusLine(StatusLog& log) {
-  if (log.status_line.size() > StatusLog::kMaxMessage) log.status_line.resize(StatusLog::kMaxMessage);
-  for (std::size_t i = 1; i < StatusLog::kLength; ++i) log.history[i] = log.history[i + 1];
-  log.history[StatusLog::kLength] = log.status_line;
-  log.status_line.clear();
-  for (std::size_t i = 1; i <= StatusLog::kLength; ++i) log.status_line += log.history[i] + log.line_break;
+ShownText StatusLog::Panel(const Text& line_break) const {
+  ShownText panel;
+  for (const auto& line : lines_) panel += line + line_break;
+  return panel;
 }
 
 }  // namespace tarmaxion

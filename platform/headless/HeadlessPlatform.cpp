@@ -36,16 +36,25 @@ void HeadlessPlatform::CreateButton(int id, const Rect& area, const Text& captio
   Add(id, ControlKind::kButton, area, caption);
 }
 
-void HeadlessPlatform::AppendLine(int id, const Text& text) {
-  if (auto it = controls_.find(id); it != controls_.end()) it->second.lines.push_back(text);
+void HeadlessPlatform::AppendLine(int id, const ShownText& text) {
+  if (auto it = controls_.find(id); it != controls_.end()) {
+    it->second.lines.push_back(text.Windows1252());
+    it->second.shown_lines.push_back(text);
+  }
 }
 
 void HeadlessPlatform::ClearLines(int id) {
-  if (auto it = controls_.find(id); it != controls_.end()) it->second.lines.clear();
+  if (auto it = controls_.find(id); it != controls_.end()) {
+    it->second.lines.clear();
+    it->second.shown_lines.clear();
+  }
 }
 
-void HeadlessPlatform::SetText(int id, const Text& text) {
-  if (auto it = controls_.find(id); it != controls_.end()) it->second.text = text;
+void HeadlessPlatform::SetText(int id, const ShownText& text) {
+  if (auto it = controls_.find(id); it != controls_.end()) {
+    it->second.text = text.Windows1252();
+    it->second.shown_text = text;
+  }
 }
 
 void HeadlessPlatform::ShowImage(int id, const Image* image) {

@@ -17,8 +17,10 @@ enum class ControlKind { kEditor, kLabel, kImageView, kButton };
 struct HeadlessControl {
   ControlKind kind = ControlKind::kLabel;
   Rect area;
-  Text text;                         // label text or button caption
-  std::vector<Text> lines;           // editor items
+  Text text;                         // label text or button caption, in Windows-1252
+  std::vector<Text> lines;           // editor items, in Windows-1252
+  ShownText shown_text;              // the label text as the model gave it
+  std::vector<ShownText> shown_lines;  // the editor items as the model gave them
   const Image* image = nullptr;      // image view
   int show_count = 0;                // how often ShowImage reached the view
 };
@@ -57,9 +59,9 @@ class HeadlessPlatform : public Platform {
   void CreateLabel(int id, const Rect& area, const Text& text) override;
   void CreateImageView(int id, const Rect& area) override;
   void CreateButton(int id, const Rect& area, const Text& caption) override;
-  void AppendLine(int id, const Text& text) override;
+  void AppendLine(int id, const ShownText& text) override;
   void ClearLines(int id) override;
-  void SetText(int id, const Text& text) override;
+  void SetText(int id, const ShownText& text) override;
   void ShowImage(int id, const Image* image) override;
   void Focus(int id) override { focused_ = id; }
   std::string OpenFileDialog(const FileDialogRequest& request) override;

@@ -20,7 +20,9 @@ namespace {
 QString ToQString(const Text& text) { return QString::fromStdString(Utf8FromWindows1252(text)); }
 
 // The core breaks label lines with CR LF; Qt breaks them with LF alone.
-QString LabelText(const Text& text) { return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString ToQString(const ShownText& text) { return QString::fromStdString(text.Utf8()); }
+
+QString LabelText(const ShownText& text) { return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 QString NativePath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
@@ -143,7 +145,7 @@ void QtPlatform::CreateButton(int id, const Rect& area, const Text& caption) {
   Add(id, area, button);
 }
 
-void QtPlatform::AppendLine(int id, const Text& text) {
+void QtPlatform::AppendLine(int id, const ShownText& text) {
   auto* editor = Find<QPlainTextEdit>(id);
   if (editor == nullptr) return;
   Control& control = controls_[id];
@@ -165,7 +167,7 @@ void QtPlatform::ClearLines(int id) {
   controls_[id].has_items = false;
 }
 
-void QtPlatform::SetText(int id, const Text& text) {
+void QtPlatform::SetText(int id, const ShownText& text) {
   if (auto* label = Find<QLabel>(id)) {
     label->setText(LabelText(text));
   } else if (auto* button = Find<QPushButton>(id)) {

@@ -39,9 +39,9 @@ class QtPlatform : public Platform {
   void CreateLabel(int id, const Rect& area, const Text& text) override;
   void CreateImageView(int id, const Rect& area) override;
   void CreateButton(int id, const Rect& area, const Text& caption) override;
-  void AppendLine(int id, const Text& text) override;
+  void AppendLine(int id, const ShownText& text) override;
   void ClearLines(int id) override;
-  void SetText(int id, const Text& text) override;
+  void SetText(int id, const ShownText& text) override;
   void ShowImage(int id, const Image* image) override;
   void Focus(int id) override;
   std::string OpenFileDialog(const FileDialogRequest& request) override;

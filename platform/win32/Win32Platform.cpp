@@ -13,6 +13,9 @@ namespace tarmaxion::win32 {
 namespace {
 
 constexpr char kWindowClass[] = "TarmaxionConverterWindow";
+
+// The controls are ANSI controls: track texts go in as stored, names in the system's code page.
+Text Shown(const ShownText& text) { return text.Spelled(AnsiFromUtf8); }
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr int kIconResource = 1;
 
@@ -212,7 +215,8 @@ void Win32Platform::CreateButton(int id, const Rect& area, const Text& caption) 
   AddControl(id, 0, "Button", caption, BS_PUSHBUTTON | WS_TABSTOP, area);
 }
 
-void Win32Platform::AppendLine(int id, const Text& text) {
+void Win32Platform::AppendLine(int id, const ShownText& shown) {
+  const Text text = Shown(shown);
   Control* editor = Find(id);
   if (editor == nullptr) return;
   const int length = GetWindowTextLengthA(editor->handle);
@@ -231,8 +235,8 @@ void Win32Platform::ClearLines(int id) {
   editor->empty_first_item = false;
 }
 
-void Win32Platform::SetText(int id, const Text& text) {
-  if (Control* control = Find(id)) SetWindowTextA(control->handle, text.c_str());
+void Win32Platform::SetText(int id, const ShownText& text) {
+  if (Control* control = Find(id)) SetWindowTextA(control->handle, Shown(text).c_str());
 }
 
 void Win32Platform::Focus(int id) {
@@ -242,7 +246,7 @@ void Win32Platform::Focus(int id) {
   }
 }
 
-Text Win32Platform::ShownText(std::string_view utf8) const { return AnsiFromUtf8(utf8); }
+Text Win32Platform::Spell(std::string_view utf8) const { return AnsiFromUtf8(utf8); }
 
 void Win32Platform::ShowImage(int id, const Image* image) {
   Control* view = Find(id);

@@ -1,7 +1,6 @@
 #include "programs/trkconv/ConvertCommand.h"
 
 #include "api/TrackMessages.h"
-#include "base/Encoding.h"
 #include "base/Files.h"
 #include "base/NativePath.h"
 #include "programs/trkconv/ProgressBar.h"
@@ -21,12 +20,11 @@ FileOutcome ConvertOne(const std::string& track, const std::string& output, cons
   const auto loaded = loader.Load(track);
   if (!loaded) return loaded.Failure();
   if ((*loaded)->outcome != TrackOutcome::kRead) {
-    return Failure{FailureKind::kNotConverted, Utf8FromWindows1252((*loaded)->message)};
+    return Failure{FailureKind::kNotConverted, (*loaded)->message.Utf8()};
   }
   if (const auto written = WriteFileReplacing(output, loader.Api().CopyAs105(), guard.WriteMode()); !written) {
     if (written.Failure().kind == WriteProblem::kExists) return OutputGuard::AlreadyExists(output);
-    return Failure{FailureKind::kNotWritten,
-                   Utf8FromWindows1252(NotSavedMessage(DisplayName(output), written.Failure().message))};
+    return Failure{FailureKind::kNotWritten, NotSavedMessage(output, written.Failure().message).Utf8()};
   }
   return Done{};
 }

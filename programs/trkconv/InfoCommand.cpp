@@ -1,6 +1,5 @@
 #include "programs/trkconv/InfoCommand.h"
 
-#include "base/Encoding.h"
 #include "programs/trkconv/Failure.h"
 #include "programs/trkconv/InfoJson.h"
 #include "programs/trkconv/TrackLoader.h"
@@ -9,7 +8,7 @@ namespace tarmaxion::cli {
 namespace {
 
 void PrintLines(const TrackReport& report, std::ostream& out) {
-  for (const auto& line : report.info_lines) out << Utf8FromWindows1252(line) << '\n';
+  for (const auto& line : report.info_lines) out << line.Utf8() << '\n';
 }
 
 }  // namespace
@@ -31,7 +30,7 @@ bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
     if (!loaded || (*loaded)->outcome != TrackOutcome::kRead) {
       all_listed = false;
       out.flush();
-      ReportFailure(err, path, loaded ? Utf8FromWindows1252((*loaded)->message) : loaded.Failure().message);
+      ReportFailure(err, path, loaded ? (*loaded)->message.Utf8() : loaded.Failure().message);
     }
   }
   return all_listed;

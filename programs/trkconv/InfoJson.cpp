@@ -56,7 +56,7 @@ nlohmann::ordered_json TrackJson(const std::string& path, const Result<const Tra
   if (report.outcome == TrackOutcome::kRead) {
     AddListedFields(json, report.info);
   } else {
-    json["error"] = Utf8FromWindows1252(report.message);
+    json["error"] = report.message.Utf8();
   }
   return json;
 }

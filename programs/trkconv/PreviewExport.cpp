@@ -1,6 +1,5 @@
 #include "programs/trkconv/PreviewExport.h"
 
-#include "base/Encoding.h"
 #include "base/Files.h"
 #include "base/NativePath.h"
 #include "programs/trkconv/Failure.h"
@@ -17,7 +16,7 @@ FileOutcome ExportPreview(const PreviewOptions& options, const std::string& outp
   const auto loaded = loader.Load(options.track);
   if (!loaded) return loaded.Failure();
   if ((*loaded)->outcome != TrackOutcome::kRead) {
-    return Failure{FailureKind::kNotConverted, Utf8FromWindows1252((*loaded)->message)};
+    return Failure{FailureKind::kNotConverted, (*loaded)->message.Utf8()};
   }
   const Image* image = loader.Api().Map().image;
   if (image == nullptr) return Failure{FailureKind::kNotWritten, "no map image could be made"};

@@ -3,7 +3,6 @@
 #include <span>
 
 #include "api/TrackMessages.h"
-#include "base/Encoding.h"
 #include "base/Files.h"
 #include "preview/Caption.h"
 
@@ -19,10 +18,10 @@ Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_pa
   const auto read = ReadWholeFile(utf8_path, file);
   // A short read is no track either: only part of the file would be shown or converted.
   if (!read) {
-    const auto message = ReadMessage(read, utf8_path, DisplayName(utf8_path)).value_or("the file cannot be read");
-    return Failure{FailureKind::kUnreadable, Utf8FromWindows1252(message)};
+    const auto message = ReadMessage(read, utf8_path).value_or("the file cannot be read");
+    return Failure{FailureKind::kUnreadable, message.Utf8()};
   }
-  return &api_.Open(file.first(*read), DisplayName(utf8_path));
+  return &api_.Open(file.first(*read), FilePart(utf8_path));
 }
 
 }  // namespace tarmaxion::cli

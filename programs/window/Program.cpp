@@ -1,9 +1,7 @@
 #include "programs/window/Program.h"
 
 #include <algorithm>
-#include <iterator>
 
-#include "api/TrackMessages.h"
 #include "base/Directory.h"
 #include "base/Files.h"
 #include "preview/Caption.h"
@@ -18,10 +16,14 @@ constexpr Rect kMapViewArea = {450, 10, 512, 560};
 constexpr Rect kLoadButtonArea = {450, 620, 50, 24};
 constexpr Rect kSaveButtonArea = {690, 620, 90, 24};
 
+const Text kTrackFilter = "trk|*.trk";
+const Text kLineBreak = "\r\n";
+
 }  // namespace
 
-int Program::Run() {
+int Program::Run(const std::vector<std::string>& paths_at_start) {
   StartUp();
+  if (!paths_at_start.empty()) Dispatch({EventKind::kDrop, 0, paths_at_start});
   while (Dispatch(platform_.WaitEvent())) {
   }
   ShutDown();
@@ -29,15 +31,11 @@ int Program::Run() {
 }
 
 void Program::StartUp() {
-  state_ = ProgramState{};
-  state_.current_folder = CurrentDirectory();
-  state_.track_buffer.assign(kTrackBufferSize, 0);
-  state_.loaded_size = static_cast<std::int32_t>(kTrackBufferSize);
-  state_.log = FreshStatusLog("\r\n");
-  state_.version_error = false;
+  model_.SetCurrentFolder(CurrentDirectory());
   platform_.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
   CreateWindow();
-  Report("ready...");
+  model_.Start();
+  Show();
 }
 
 void Program::CreateWindow() {
@@ -52,53 +50,64 @@ void Program::CreateWindow() {
 }
 
 bool Program::Dispatch(const Event& event) {
-  if (event.kind == EventKind::kClose) return false;
-  if (event.kind == EventKind::kDrop) LoadDroppedFiles(event.paths);
-  if (event.kind != EventKind::kControl) return true;
-  switch (event.control_id) {
-    case kLoadButton:
-      ReadTrack();
-      ShowTrack();
+  switch (event.kind) {
+    case EventKind::kClose:
+      return false;
+    case EventKind::kDrop:
+      DropFiles(event.paths);
       break;
-    case kSaveButton:
-      if (!state_.version_error) SaveAs105();
+    case EventKind::kControl:
+      if (event.control_id == kLoadButton) ReadTrack();
+      if (event.control_id == kSaveButton) SaveAs105();
       break;
-    default:
+    case EventKind::kOther:
       break;
   }
   return true;
 }
 
-void Program::ShowTrack() {
-  ListTrack();
-  if (!state_.version_error) BuildPreview();
-}
-
-void Program::LoadDroppedFiles(const std::vector<std::string>& utf8_paths) {
-  // Folders and whatever else is not a file are passed over; the load takes one file.
-  std::vector<std::string> files;
-  std::copy_if(utf8_paths.begin(), utf8_paths.end(), std::back_inserter(files), IsFile);
-  if (files.empty()) return;
-  platform_.ClearLines(kInfoList);
-  ReadTrackFile(files.front());
-  ShowTrack();
-  if (files.size() > 1) Report(DroppedMessage(files.size()));
-}
-
 void Program::ShutDown() { platform_.ShutDown(); }
 
-void Program::Log() {
-  PushStatusLine(state_.log);
-  platform_.SetText(kLogPanel, state_.log.status_line);
+void Program::ReadTrack() {
+  model_.BeginLoad();
+  Show();
+  const auto path = platform_.OpenFileDialog({"Select Track", model_.CurrentFolder(), kTrackFilter, 0});
+  model_.Load(path.empty() ? std::nullopt : std::optional(ReadChosenFile(path)));
+  Show();
 }
 
-void Program::Report(Text message) {
-  state_.log.status_line = std::move(message);
-  Log();
+void Program::DropFiles(const std::vector<std::string>& utf8_paths) {
+  std::vector<DropKind> kinds(utf8_paths.size());
+  std::transform(utf8_paths.begin(), utf8_paths.end(), kinds.begin(),
+                 [](const std::string& path) { return IsFile(path) ? DropKind::kFile : DropKind::kOther; });
+  const auto plan = PlanDrop(kinds);
+  if (!plan) return;
+  model_.LoadDropped(ReadChosenFile(utf8_paths[plan->load]), *plan);
+  Show();
 }
 
-std::span<std::uint8_t> Program::LoadedBytes() {
-  return std::span(state_.track_buffer).first(static_cast<std::size_t>(state_.loaded_size));
+void Program::SaveAs105() {
+  const auto default_path = model_.BeginSave();
+  Show();
+  if (!default_path) return;
+  const auto chosen = platform_.SaveFileDialog({"Save Track", *default_path, kTrackFilter, 0});
+  if (chosen.empty()) return;
+  model_.Saved(chosen, WriteFileReplacing(chosen, model_.SaveAs105()));
+  Show();
+}
+
+ChosenFile Program::ReadChosenFile(const std::string& utf8_path) {
+  return {utf8_path, ReadWholeFile(utf8_path, model_.ReadBuffer())};
+}
+
+void Program::Show() {
+  const auto changes = model_.TakeChanges();
+  if (changes.info_list) {
+    platform_.ClearLines(kInfoList);
+    for (const auto& line : model_.InfoLines()) platform_.AppendLine(kInfoList, line);
+  }
+  if (changes.log) platform_.SetText(kLogPanel, model_.StatusLines().Panel(kLineBreak));
+  if (changes.map) platform_.ShowImage(kMapView, model_.MapImage());
 }
 
 }  // namespace tarmaxion

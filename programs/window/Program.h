@@ -1,61 +1,53 @@
-// The window program: start-up, the event loop with its two commands, the status log, and the
-// operations those commands run, all acting on one ProgramState through one Platform. What a
-// track shows comes from the track API; this layer reads and writes the files and shows it.
+// The window program: start-up, the event loop and the two commands, which ask the platform
+// for files, read and write them, and hand everything else to the window model; after each
+// step the controls show what the model says changed.
 #pragma once
 
-#include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "programs/window/ProgramState.h"
-#include "api/TrackApi.h"
 #include "platform/Platform.h"
+#include "window/WindowModel.h"
 
 namespace tarmaxion {
 
+// Control ids, as the event loop tells the controls apart.
+inline constexpr int kMapView = 1;
+inline constexpr int kInfoList = 2;
+inline constexpr int kLogPanel = 8;
+inline constexpr int kLoadButton = 11;
+inline constexpr int kSaveButton = 13;
+
 class Program {
  public:
-  explicit Program(Platform& platform) : platform_(platform), track_api_(&platform) {}
+  explicit Program(Platform& platform) : platform_(platform), model_(&platform) {}
 
-  // Start-up, the event loop until the close request, shut-down; the process exit code.
-  int Run();
+  // Start-up, the paths the program was started with handled as a drop of them, the event loop
+  // until the close request, shut-down; the process exit code.
+  int Run(const std::vector<std::string>& paths_at_start = {});
 
   void StartUp();
   // Runs the command of one event; false for the close request.
   bool Dispatch(const Event& event);
   void ShutDown();
 
-  // The load command's steps and the save command. ReadTrack asks the open dialog for the file;
-  // a file dropped on the window takes the dialog's place, and the rest is the same.
+  // The load command: the open dialog's file, read into the model's buffer and shown.
   void ReadTrack();
-  void ReadTrackFile(const std::string& utf8_path);
-  void ListTrack();
-  void BuildPreview();
+  // The save command: the copy written under the name the save dialog gives.
   void SaveAs105();
 
-  // Shows the status line as the newest of the six log lines.
-  void Log();
-  // Makes message the status line and logs it.
-  void Report(Text message);
-
-  const ProgramState& State() const { return state_; }
-  // The map image the map view shows, or nullptr before the first map.
-  const Image* MapImage() const { return track_api_.LastMap(); }
+  const WindowModel& Model() const { return model_; }
 
  private:
-  // The file part of a path as the window shows it: in the info list, the log and the caption.
-  Text DisplayName(const std::string& utf8_path) const;
-  // The load command after the file is read: the listing, and the map of a track that passed.
-  void ShowTrack();
-  void LoadDroppedFiles(const std::vector<std::string>& utf8_paths);
   void CreateWindow();
-  // The bytes of the last file read (before the first read: the whole zero-filled buffer).
-  std::span<std::uint8_t> LoadedBytes();
+  void DropFiles(const std::vector<std::string>& utf8_paths);
+  // Reads the file at utf8_path into the model's buffer.
+  ChosenFile ReadChosenFile(const std::string& utf8_path);
+  // Shows what the model changed since the last look.
+  void Show();
 
   Platform& platform_;
-  TrackApi track_api_;
-  ProgramState state_;
+  WindowModel model_;
 };
 
 }  // namespace tarmaxion

@@ -39,7 +39,7 @@ TEST_F(PreviewProgramTest, LoadShowsTheMapAndLogsItsName) {
   Load(dir_.Write("monza.trk", Monza().Build()));
   EXPECT_EQ(LastLog(), "monza_4567_Bob");
   ASSERT_NE(platform.Control(kMapView).image, nullptr);
-  EXPECT_EQ(platform.Control(kMapView).image, program.MapImage());
+  EXPECT_EQ(platform.Control(kMapView).image, program.Model().MapImage());
   EXPECT_EQ(platform.Control(kMapView).show_count, 1);
   const Image& map = Map();
   EXPECT_EQ(map.Width(), 512);

@@ -117,7 +117,7 @@ TEST_F(QtProgramTest, LoadListsTheTrackAndShowsTheSameMapAsTheHeadlessPlatform) 
 
   testing::WindowRun reference;
   reference.Load(path);
-  const Image* expected = reference.program.MapImage();
+  const Image* expected = reference.program.Model().MapImage();
   ASSERT_NE(expected, nullptr) << "the headless run made no map image";
   EXPECT_EQ(qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n')[5], "monza_4567_Bob");
 

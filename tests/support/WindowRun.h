@@ -44,7 +44,12 @@ class WindowRun {
   }
   void Save(const std::string& answer) { Press(kSaveButton, answer); }
 
-  const ProgramState& State() const { return program.State(); }
+  const WindowModel& Model() const { return program.Model(); }
+  // The bytes of the last file read, with the window's changes.
+  std::vector<std::uint8_t> LoadedBytes() const {
+    const auto bytes = Model().LoadedBytes();
+    return {bytes.begin(), bytes.end()};
+  }
   const std::vector<Text>& Lines() const { return platform.Control(kInfoList).lines; }
   const Text& Panel() const { return platform.Control(kLogPanel).text; }
   Text LastLog() const { return NewestLogLine(Panel()); }
@@ -61,7 +66,7 @@ class WindowRun {
   const Image* Shown() const { return platform.Control(kMapView).image; }
   // The map image's pixels, or none before the first map.
   std::vector<Colour> Map() const {
-    const Image* image = program.MapImage();
+    const Image* image = program.Model().MapImage();
     if (image == nullptr) return {};
     return std::vector<Colour>(image->Pixels().begin(), image->Pixels().end());
   }

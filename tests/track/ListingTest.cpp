@@ -79,8 +79,8 @@ TEST(ListingTest, VersionOneZeroFiveListsTheSameLinesUnderItsOwnVersionLine) {
 }
 
 TEST(ListingTest, FileLineHasNameThreeSpacesAndSize) {
-  EXPECT_EQ(FileLine("oval.trk", 31522), "oval.trk   31522 Bytes");
-  EXPECT_EQ(FileLine("", 2000000), "   2000000 Bytes");
+  EXPECT_EQ(FileLine("oval.trk", 31522).Windows1252(), "oval.trk   31522 Bytes");
+  EXPECT_EQ(FileLine("", 2000000).Windows1252(), "   2000000 Bytes");
 }
 
 TEST(ListingTest, RotationCombinesItsTwoBytes) {

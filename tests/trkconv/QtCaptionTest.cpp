@@ -23,7 +23,7 @@ TEST(QtCaptionTest, PreviewIsTheQtWindowsMapImageCaptionIncluded) {
   Program program(platform);
   program.StartUp();
   program.Dispatch({EventKind::kControl, kLoadButton});
-  const Image* shown = program.MapImage();
+  const Image* shown = program.Model().MapImage();
   ASSERT_NE(shown, nullptr);
   // The program itself, which must make its own Qt application to draw the caption.
   testing::ExpectPreviewIsTheShownImage(*shown, dir, track, "rich.png");

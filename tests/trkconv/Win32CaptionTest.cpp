@@ -19,7 +19,7 @@ TEST(Win32CaptionTest, PreviewIsTheWindowsMapImageCaptionIncluded) {
   Program program(platform);
   program.StartUp();
   program.Dispatch({EventKind::kControl, kLoadButton});
-  const Image* shown = program.MapImage();
+  const Image* shown = program.Model().MapImage();
   ASSERT_NE(shown, nullptr);
   testing::ExpectPreviewIsTheShownImage(*shown, dir, track, name + ".png");
   program.ShutDown();

@@ -9,7 +9,7 @@ WindowResult RunWindow(const std::string& track, const std::string& save_to, Gly
   run.Load(track);
   if (!save_to.empty()) run.Save(save_to);
   WindowResult result{run.Lines(), run.LogLines(), {}, {}};
-  if (const Image* image = run.program.MapImage()) result.image = *image;
+  if (const Image* image = run.program.Model().MapImage()) result.image = *image;
   if (!save_to.empty()) result.saved = ReadBytes(save_to);
   return result;
 }

@@ -353,7 +353,7 @@ TEST(Win32ProgramLoadTest, LoadFillsTheRealControlsAndTheViewPaintsTheMap) {
   const std::string log = WindowText(GetDlgItem(window, kLogPanel));
   EXPECT_TRUE(log.ends_with("\r\nmonza_4567_Bob\r\n")) << log;
 
-  const Image* map = program.MapImage();
+  const Image* map = program.Model().MapImage();
   ASSERT_NE(map, nullptr);
   const Rect view = PlaceOf(GetDlgItem(window, kMapView));
   EXPECT_EQ(view.width, 512);

@@ -2,6 +2,7 @@
 // subfolder per target (load/, bmp/, raster/). Small inputs that reach the readers' branches
 // at once: valid tracks of both versions with every kind of marker, and tracks damaged in each
 // region. The sample tracks in examples/ are seeds as well; scripts/fuzz passes that folder.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <initializer_list>
@@ -111,6 +112,29 @@ std::vector<std::pair<std::string, Bytes>> RasterSeeds() {
   };
 }
 
+// One downscale: width, height, rows and longer side as 32-bit little-endian words, then the
+// bytes that grey pixels take their levels from, in turn.
+Bytes Scale(std::int32_t width, std::int32_t height, std::int32_t rows, std::int32_t longer_side,
+            const Bytes& levels) {
+  Bytes bytes(16 + levels.size());
+  std::copy(levels.begin(), levels.end(), bytes.begin() + 16);
+  std::size_t at = 0;
+  for (const std::int32_t word : {width, height, rows, longer_side}) {
+    WriteU32(bytes, at, static_cast<std::uint32_t>(word));
+    at += 4;
+  }
+  return bytes;
+}
+
+std::vector<std::pair<std::string, Bytes>> ScaleDownSeeds() {
+  return {
+      {"one-pixel", Scale(1, 1, 1, 1, {200})},
+      {"map-to-thumbnail", Scale(512, 560, 512, 128, {0, 255, 255, 17, 90, 90, 90})},
+      {"odd-sides", Scale(7, 699, 500, 13, {1, 2, 3, 250, 251})},
+      {"one-row", Scale(700, 1, 1, 3, {9, 0, 255})},
+  };
+}
+
 bool WriteAll(const std::filesystem::path& folder, const std::vector<std::pair<std::string, Bytes>>& seeds) {
   std::filesystem::create_directories(folder);
   for (const auto& [name, bytes] : seeds) {
@@ -130,7 +154,7 @@ int main(int argc, char* argv[]) {
   }
   const std::filesystem::path corpus = argv[1];
   if (!WriteAll(corpus / "load", TrackSeeds()) || !WriteAll(corpus / "bmp", BmpSeeds()) ||
-      !WriteAll(corpus / "raster", RasterSeeds())) {
+      !WriteAll(corpus / "raster", RasterSeeds()) || !WriteAll(corpus / "scale_down", ScaleDownSeeds())) {
     std::fprintf(stderr, "make-fuzz-seeds: cannot write into %s\n", argv[1]);
     return 1;
   }

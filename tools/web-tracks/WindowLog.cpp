@@ -5,7 +5,6 @@
 #include <string>
 
 #include "programs/window/Program.h"
-#include "base/Encoding.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +15,7 @@ int main(int argc, char* argv[]) {
     program.StartUp();
     platform.QueueDialogAnswer(argv[i]);
     program.Dispatch({EventKind::kControl, kLoadButton});
-    std::printf("%s\f\n", Utf8FromWindows1252(platform.Control(kLogPanel).text).c_str());
+    std::printf("%s\f\n", program.Model().StatusLines().Panel("\r\n").Utf8().c_str());
   }
   return 0;
 }

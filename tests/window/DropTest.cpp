@@ -1,5 +1,5 @@
 // Files dropped on the window: one is loaded as the open dialog would load it, of several the
-// first, and anything that is not a file changes nothing.
+// first file; a drop without a file says why its first item cannot be read.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,7 +32,7 @@ TEST_F(DropTest, OneFileLoadsAsTheOpenDialogLoadsIt) {
   EXPECT_EQ(Panel(), chosen.Panel());
   EXPECT_EQ(Map(), chosen.Map());
   EXPECT_NE(Shown(), nullptr);
-  EXPECT_EQ(State().current_folder, chosen.State().current_folder);
+  EXPECT_EQ(Model().CurrentFolder(), chosen.Model().CurrentFolder());
   Save("");
   chosen.Save("");
   EXPECT_EQ(platform.Dialogs().back().default_path, chosen.platform.Dialogs().back().default_path);
@@ -48,15 +48,17 @@ TEST_F(DropTest, OfSeveralFilesTheFirstLoadsAndTheRestAreCounted) {
   EXPECT_EQ(LogLines()[4], "first_4567_Bob");
 }
 
-TEST_F(DropTest, NothingButFoldersOrMissingPathsChangesNothing) {
+TEST_F(DropTest, WithoutAFileTheFirstItemSaysWhyItCannotBeRead) {
   Load(Track("kept.trk"));
-  const auto lines = Lines();
   const auto panel = Panel();
-  std::filesystem::create_directory(dir_.Path() / "folder");
-  Drop({dir_.File("folder"), dir_.File("missing.trk")});
   Drop({});
-  EXPECT_EQ(Lines(), lines);
   EXPECT_EQ(Panel(), panel);
+  std::filesystem::create_directory(dir_.Path() / "folder");
+  Drop({dir_.File("missing.trk"), dir_.File("folder")});
+  EXPECT_EQ(LastLog().rfind("Cannot open missing.trk: ", 0), 0u) << LastLog();
+  EXPECT_TRUE(Lines().empty());
+  Drop({dir_.File("folder")});
+  EXPECT_EQ(LastLog().rfind("Cannot open folder: ", 0), 0u) << LastLog();
   EXPECT_EQ(platform.Dialogs().size(), 1u);
 }
 

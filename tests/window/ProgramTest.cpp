@@ -39,8 +39,7 @@ TEST_F(ProgramTest, StartUpBuildsTheWindowAndItsFiveControls) {
   EXPECT_EQ(platform.Control(kMapView).image, nullptr);
   EXPECT_EQ(platform.Fonts().at(kCaptionFont), "Lucida Console");
   EXPECT_EQ(platform.Focused(), kLoadButton);
-  EXPECT_EQ(program.State().track_buffer.size(), 2000000u);
-  EXPECT_EQ(program.State().loaded_size, 2000000);
+  EXPECT_EQ(program.Model().LoadedSize(), 2000000);
 }
 
 TEST_F(ProgramTest, CloseEndsWithExitCodeZeroAndReleasesTheWindow) {
@@ -62,11 +61,11 @@ TEST_F(ProgramTest, LoadListsTheFileAndItsThirtyThreeLines) {
   EXPECT_EQ(lines[1], "Tarmaxion 1.10");
   EXPECT_EQ(lines[16], "Best: Ace 2345  7.3.2010   9:05.03");
   EXPECT_EQ(lines[32], "Ghost Frames:0");
-  EXPECT_FALSE(program.State().version_error);
+  EXPECT_FALSE(program.Model().VersionError());
   ASSERT_EQ(platform.Dialogs().size(), 1u);
   EXPECT_EQ(platform.Dialogs()[0].title, "Select Track");
   EXPECT_EQ(platform.Dialogs()[0].filter, "trk|*.trk");
-  EXPECT_EQ(program.State().current_folder, dir_.File(""));
+  EXPECT_EQ(program.Model().CurrentFolder(), dir_.File(""));
 }
 
 TEST_F(ProgramTest, LoadingTheSameFileTwiceListsTheSameLines) {
@@ -81,7 +80,7 @@ TEST_F(ProgramTest, CancelledFirstLoadListsTheEmptyBufferAndRejectsIt) {
   Load("");
   EXPECT_EQ(Lines(), std::vector<Text>{"   2000000 Bytes"});
   EXPECT_EQ(LastLog(), "Caution: Version <> 1.05");
-  EXPECT_TRUE(program.State().version_error);
+  EXPECT_TRUE(program.Model().VersionError());
 }
 
 TEST_F(ProgramTest, CancelledLoadAfterATrackListsThatTrackAgain) {
@@ -90,7 +89,7 @@ TEST_F(ProgramTest, CancelledLoadAfterATrackListsThatTrackAgain) {
   Load("");
   EXPECT_EQ(Lines().size(), 33u);
   EXPECT_EQ(Lines()[0], "   " + std::to_string(bytes.size()) + " Bytes");
-  EXPECT_EQ(program.State().current_folder, "");
+  EXPECT_EQ(program.Model().CurrentFolder(), "");
 }
 
 TEST_F(ProgramTest, RejectedVersionListsOnlyTheFileLineAndBlocksTheSave) {
@@ -151,7 +150,7 @@ TEST_F(ProgramTest, CancelledSaveChangesNothing) {
   Load(dir_.Write("a.trk", bytes));
   Save("");
   EXPECT_EQ(Panel().find("saved"), Text::npos);
-  EXPECT_EQ(program.State().track_buffer[0], bytes[0]);
+  EXPECT_EQ(LoadedBytes()[0], bytes[0]);
 }
 
 TEST_F(ProgramTest, SaveBeforeAnyLoadWritesNothingAndSaysSo) {
@@ -174,23 +173,24 @@ TEST_F(ProgramTest, FailedSaveSaysWhyAndKeepsTheExistingFile) {
   EXPECT_EQ(LastLog().rfind("Not saved: x.trk: ", 0), 0u) << LastLog();
 }
 
-TEST_F(ProgramTest, MissingFileIsReportedAndThePreviousTrackListedAgain) {
-  Load(dir_.Write("a.trk", SampleTrack().Build()));
-  Load(dir_.File("gone.trk"));
-  EXPECT_EQ(Lines()[0].rfind("gone.trk   ", 0), 0u);
-  EXPECT_EQ(Lines().size(), 33u);
-  const Text& panel = Panel();
-  EXPECT_NE(panel.find("Cannot open gone.trk: "), Text::npos);
-}
-
-TEST_F(ProgramTest, TooLargeFileIsRefusedAndTheBufferKept) {
+// The earlier track stays in the buffer, where a cancelled load finds it again, but is never
+// listed under the name of a file that could not be read.
+TEST_F(ProgramTest, UnreadableFileIsReportedAndListsNothingUnderItsName) {
   const auto bytes = SampleTrack().Build();
   Load(dir_.Write("a.trk", bytes));
+  Load(dir_.File("gone.trk"));
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_EQ(LastLog().rfind("Cannot open gone.trk: ", 0), 0u) << LastLog();
   Load(dir_.Write("big.trk", std::vector<std::uint8_t>(1000001, 0)));
-  const Text& panel = Panel();
-  EXPECT_NE(panel.find("Track too large: big.trk has 1000001 bytes, at most 1000000 fit"), Text::npos);
-  EXPECT_EQ(program.State().loaded_size, static_cast<std::int32_t>(bytes.size()));
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_EQ(LastLog(), "Track too large: big.trk has 1000001 bytes, at most 1000000 fit");
+  EXPECT_EQ(program.Model().LoadedSize(), static_cast<std::int32_t>(bytes.size()));
+  EXPECT_FALSE(program.Model().MapIsCurrent());
+  Save("");
+  EXPECT_EQ(LastLog(), "Nothing to save: load a track first");
+  Load("");
   EXPECT_EQ(Lines().size(), 33u);
+  EXPECT_TRUE(program.Model().MapIsCurrent());
 }
 
 TEST_F(ProgramTest, FileNamesOutsideAsciiShowInTheCodePageOfTheList) {

@@ -1,0 +1,13 @@
+#include "api/Thumbnail.h"
+
+#include "gfx/ScaleDown.h"
+#include "preview/MapBitmap.h"
+
+namespace tarmaxion {
+
+Image MapThumbnail(const Image& map, int longer_side, ThumbnailArea area) {
+  const int rows = area == ThumbnailArea::kMapArea ? kMapAreaRows : map.Height();
+  return ScaleDownTop(map, rows, longer_side);
+}
+
+}  // namespace tarmaxion

@@ -1,0 +1,83 @@
+// The window model on its own, as the page drives it: bytes put into its buffer, a name, and
+// what it then shows; the drop rule, the copy's name and messages that keep every character.
+#include "window/WindowModel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/support/SampleTrack.h"
+#include "track/Conversion.h"
+
+namespace tarmaxion {
+namespace {
+
+using testing::SampleTrack;
+
+class WindowModelTest : public ::testing::Test {
+ protected:
+  void LoadBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::copy(bytes.begin(), bytes.end(), model_.ReadBuffer().begin());
+    model_.Load(ChosenFile{name, FileRead(bytes.size())});
+  }
+  Text LastLog() const { return model_.StatusLines().Lines().back().Windows1252(); }
+
+  WindowModel model_{nullptr};
+};
+
+TEST(DropRuleTest, TheFirstFileLoadsAndWithoutFilesTheFirstItem) {
+  using enum DropKind;
+  const auto plan = [](std::vector<DropKind> kinds) { return PlanDrop(kinds); };
+  EXPECT_FALSE(plan({}));
+  EXPECT_EQ(plan({kOther, kFile, kOther, kFile})->load, 1u);
+  EXPECT_EQ(plan({kOther, kFile, kOther, kFile})->files, 2u);
+  EXPECT_EQ(plan({kOther, kOther})->load, 0u);
+  EXPECT_EQ(plan({kOther, kOther})->files, 0u);
+}
+
+TEST(ConvertedNameTest, OnlyAnExtensionOfTrkInAnyCaseMakesWayForTheSuffix) {
+  EXPECT_EQ(ConvertedName("C:\\tracks\\oval.trk"), "C:\\tracks\\oval_c.trk");
+  EXPECT_EQ(ConvertedName("/t/Oval.TRK"), "/t/Oval_c.trk");
+  EXPECT_EQ(ConvertedName("ab"), "ab_c.trk");
+  EXPECT_EQ(ConvertedName("abc"), "abc_c.trk");
+  EXPECT_EQ(ConvertedName("map.trk2"), "map.trk2_c.trk");
+  EXPECT_EQ(ConvertedName(""), "_c.trk");
+}
+
+TEST_F(WindowModelTest, TracksFromBytesAreListedDrawnAndSavedUnderTheirDefaultName) {
+  const auto bytes = SampleTrack().Build();
+  LoadBytes("noext", bytes);
+  EXPECT_EQ(model_.InfoLines().size(), 33u);
+  EXPECT_TRUE(model_.MapIsCurrent());
+  EXPECT_EQ(model_.BeginSave(), "noext_c.trk");
+  const auto saved = model_.SaveAs105();
+  EXPECT_EQ(saved.size(), bytes.size());
+  EXPECT_EQ(saved[0], 5);
+  model_.Saved("noext_c.trk", Done{});
+  EXPECT_EQ(LastLog(), "saved");
+}
+
+TEST_F(WindowModelTest, ARefusedTrackKeepsThePictureButNotAsItsMap) {
+  LoadBytes("a.trk", SampleTrack().Build());
+  const Image* picture = model_.MapImage();
+  LoadBytes("b.trk", SampleTrack().Version(262).Build());
+  EXPECT_EQ(model_.MapImage(), picture);
+  EXPECT_FALSE(model_.MapIsCurrent());
+  EXPECT_FALSE(model_.BeginSave());
+  EXPECT_EQ(LastLog(), "Caution: Version <> 1.05");
+}
+
+TEST_F(WindowModelTest, NamesAndReasonsKeepEveryCharacter) {
+  const std::string name = "\xD1\x82\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0.trk";  // "трасса.trk"
+  const std::string reason = "\xD0\x9D\xD0\xB5\xD1\x82";                          // "Нет"
+  model_.Load(ChosenFile{"/x/" + name, ReadFailure{ReadProblem::kCannotOpen, reason}});
+  EXPECT_EQ(model_.StatusLines().Lines().back().Utf8(), "Cannot open " + name + ": " + reason);
+  LoadBytes("/x/" + name, SampleTrack().Build());
+  EXPECT_EQ(model_.InfoLines().front().Utf8(), name + "   " + std::to_string(SampleTrack().Build().size()) + " Bytes");
+  EXPECT_EQ(model_.StatusLines().Lines().back().Utf8().substr(0, 12), name.substr(0, 12));
+  model_.Saved("/y/" + name, Problem<WriteProblem>{WriteProblem::kNotWritable, reason});
+  EXPECT_EQ(model_.StatusLines().Lines().back().Utf8(), "Not saved: " + name + ": " + reason);
+}
+
+}  // namespace
+}  // namespace tarmaxion

@@ -1,0 +1,127 @@
+#include "window/WindowModel.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "api/TrackMessages.h"
+#include "track/Conversion.h"
+
+namespace tarmaxion {
+
+std::optional<DropPlan> PlanDrop(std::span<const DropKind> items) {
+  if (items.empty()) return std::nullopt;
+  const auto first_file = std::find(items.begin(), items.end(), DropKind::kFile);
+  return DropPlan{first_file == items.end() ? 0 : static_cast<std::size_t>(first_file - items.begin()),
+                  static_cast<std::size_t>(std::count(items.begin(), items.end(), DropKind::kFile))};
+}
+
+WindowModel::WindowModel(const GlyphSource* caption_glyphs)
+    : api_(caption_glyphs), track_buffer_(kMaxTrackFileSize, 0) {}
+
+void WindowModel::Start() { Log(kReady); }
+
+void WindowModel::BeginLoad() {
+  info_lines_.clear();
+  changes_.info_list = true;
+}
+
+std::span<std::uint8_t> WindowModel::ReadBuffer() { return track_buffer_; }
+
+void WindowModel::Load(const std::optional<ChosenFile>& file) {
+  BeginLoad();
+  if (!ReadTrack(file)) return;
+  ListTrack();
+  if (!version_error_) BuildPreview();
+}
+
+void WindowModel::LoadDropped(const ChosenFile& file, const DropPlan& plan) {
+  Load(file);
+  if (plan.files > 1) Log(DroppedMessage(plan.files));
+}
+
+bool WindowModel::ReadTrack(const std::optional<ChosenFile>& file) {
+  track_path_ = file ? file->path : std::string();
+  current_folder_ = PathPart(track_path_);
+  unreadable_ = false;
+  if (file) {
+    const FileRead& read = file->read;
+    if (auto message = ReadMessage(read, file->path)) Log(*message);
+    if (read || read.Failure().kind == ReadProblem::kReadShort) {
+      // The part of a short read that arrived is listed as the file, as it always was.
+      loaded_size_ = static_cast<std::int32_t>(read ? *read : read.Failure().arrived);
+      file_read_ = true;
+    } else {
+      // Nothing arrived: listing the buffer now would show the last track under this name.
+      unreadable_ = true;
+      map_current_ = false;
+      return false;
+    }
+  }
+  AppendLine(FileLine(FilePart(track_path_), loaded_size_));
+  return true;
+}
+
+void WindowModel::ListTrack() {
+  version_error_ = false;
+  const auto& report = api_.Open(LoadedBytes(), FilePart(track_path_));
+  // The file line is ReadTrack's; the API's list repeats it first.
+  std::for_each(report.info_lines.begin() + 1, report.info_lines.end(), [this](const ShownText& line) { AppendLine(line); });
+  if (report.outcome != TrackOutcome::kRead) {
+    version_error_ = true;
+    map_current_ = false;
+    Log(report.message);
+    return;
+  }
+  layout_ = report.info.layout;
+}
+
+void WindowModel::BuildPreview() {
+  const auto map = api_.Map();
+  changes_.map = true;
+  map_current_ = map.image != nullptr;
+  if (map.image != nullptr) Log(map.name);
+  // From here on the buffer carries the converted object types: the save writes them, and a
+  // later listing of the same buffer draws them.
+  RemapObjectTypes(LoadedFile(), layout_);
+}
+
+std::optional<std::string> WindowModel::BeginSave() {
+  if (version_error_) return std::nullopt;
+  if (!file_read_ || unreadable_) {
+    Log(kNothingToSave);
+    return std::nullopt;
+  }
+  return ConvertedName(track_path_);
+}
+
+std::span<const std::uint8_t> WindowModel::SaveAs105() {
+  MarkAsVersion105(LoadedFile());
+  return LoadedBytes();
+}
+
+void WindowModel::Saved(std::string_view utf8_path, const FileWrite& written) {
+  Log(written ? ShownText(kSaved) : NotSavedMessage(utf8_path, written.Failure().message));
+}
+
+ViewChanges WindowModel::TakeChanges() { return std::exchange(changes_, ViewChanges{}); }
+
+void WindowModel::Log(const ShownText& message) {
+  log_.Log(message);
+  changes_.log = true;
+}
+
+void WindowModel::AppendLine(ShownText line) {
+  info_lines_.push_back(std::move(line));
+  changes_.info_list = true;
+}
+
+std::size_t WindowModel::LoadedCount() const {
+  // Before the first read the loaded size exceeds any track; only a track's room is listed.
+  return std::min(track_buffer_.size(), static_cast<std::size_t>(loaded_size_));
+}
+
+std::span<const std::uint8_t> WindowModel::LoadedBytes() const { return std::span(track_buffer_).first(LoadedCount()); }
+
+std::span<std::uint8_t> WindowModel::LoadedFile() { return std::span(track_buffer_).first(LoadedCount()); }
+
+}  // namespace tarmaxion
