@@ -11,19 +11,19 @@
 
 namespace tarmaxion {
 
-std::optional<Text> ConvertBeside(const std::string& utf8_path) {
+std::optional<ShownText> ConvertBeside(const std::string& utf8_path) {
   std::vector<std::uint8_t> file(kMaxTrackFileSize);
   const auto read = ReadWholeFile(utf8_path, file);
   // A short read is no track either: only part of it would be converted.
-  if (!read) return ReadMessage(read, utf8_path, DisplayName(utf8_path)).value_or("Cannot open " + utf8_path);
+  if (!read) return ReadMessage(read, utf8_path).value_or("Cannot open " + ShownText::FromUtf8(utf8_path));
 
   TrackApi api;
-  const auto& report = api.Open(std::span(file).first(*read), DisplayName(utf8_path));
+  const auto& report = api.Open(std::span(file).first(*read), FilePart(utf8_path));
   if (report.outcome != TrackOutcome::kRead) return report.message;
 
   const auto converted = ConvertedName(utf8_path);
   if (const auto written = WriteFileReplacing(converted, api.CopyAs105(), IfExists::kRefuse); !written) {
-    return NotSavedMessage(DisplayName(converted), written.Failure().message);
+    return NotSavedMessage(converted, written.Failure().message);
   }
   return std::nullopt;
 }

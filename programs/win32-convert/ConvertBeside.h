@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "base/Text.h"
+#include "base/ShownText.h"
 
 namespace tarmaxion {
 
@@ -13,6 +13,6 @@ namespace tarmaxion {
 // nothing when the copy is written, otherwise the window's message saying why not: the file
 // cannot be read whole, its version is refused, the track is damaged, or the copy cannot be
 // written (also when a file of that name exists).
-std::optional<Text> ConvertBeside(const std::string& utf8_path);
+std::optional<ShownText> ConvertBeside(const std::string& utf8_path);
 
 }  // namespace tarmaxion

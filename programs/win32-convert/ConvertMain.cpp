@@ -12,15 +12,15 @@
 namespace {
 
 using tarmaxion::win32::Utf8FromWide;
-using tarmaxion::win32::WideFromWindows1252;
+using tarmaxion::win32::WideFromUtf8;
 
 const std::wstring kProgramName = L"Tarmaxion Converter";
 
 // The message box names the track in its title: the window's messages do not all name it.
-void ShowProblem(const std::wstring& track_path, const tarmaxion::Text& message) {
+void ShowProblem(const std::wstring& track_path, const tarmaxion::ShownText& message) {
   const auto file_part = track_path.substr(track_path.find_last_of(L"\\/") + 1);
   const auto title = file_part + L" - " + kProgramName;
-  MessageBoxW(nullptr, WideFromWindows1252(message).c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+  MessageBoxW(nullptr, WideFromUtf8(message.Utf8()).c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
