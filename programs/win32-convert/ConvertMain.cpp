@@ -14,13 +14,13 @@ namespace {
 using tarmaxion::win32::Utf8FromWide;
 using tarmaxion::win32::WideFromUtf8;
 
-const std::wstring kProgramName = L"Tarmaxion Converter";
+const std::wstring kVerbName = L"Convert to version 1.05";
 
-// The message box names the track in its title: the window's messages do not all name it.
+// The box names the action in its title and the track above the window's message, since not all
+// of the window's messages name it.
 void ShowProblem(const std::wstring& track_path, const tarmaxion::ShownText& message) {
-  const auto file_part = track_path.substr(track_path.find_last_of(L"\\/") + 1);
-  const auto title = file_part + L" - " + kProgramName;
-  MessageBoxW(nullptr, WideFromUtf8(message.Utf8()).c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+  const auto text = track_path.substr(track_path.find_last_of(L"\\/") + 1) + L"\n" + WideFromUtf8(message.Utf8());
+  MessageBoxW(nullptr, text.c_str(), kVerbName.c_str(), MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   bool all_converted = count > 1;
   if (count <= 1) {
     MessageBoxW(nullptr, L"No track given: choose \"Convert to version 1.05\" on a .trk file.",
-                kProgramName.c_str(), MB_OK | MB_ICONINFORMATION);
+                kVerbName.c_str(), MB_OK | MB_ICONINFORMATION);
   }
   for (int i = 1; i < count; ++i) {
     const std::wstring path = arguments[i];

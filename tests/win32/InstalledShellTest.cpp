@@ -211,8 +211,8 @@ TEST(InstalledShellTest, TheVerbSaysWhyInTheWindowsWords) {
   for (const auto& c : cases) {
     const auto run = RunVerb(dir.Write(c.file, c.track));
     EXPECT_EQ(run.exit_code, 1u) << c.file;
-    EXPECT_EQ(run.message, c.message);
-    EXPECT_EQ(run.title, WideFromUtf8(c.file) + L" - Tarmaxion Converter");
+    EXPECT_EQ(run.message, WideFromUtf8(c.file) + L"\n" + c.message);
+    EXPECT_EQ(run.title, L"Convert to version 1.05");
   }
   EXPECT_EQ(ReadBytes(dir.File("oval_c.trk")), mine);
 }
