@@ -4,6 +4,7 @@
 // saves the map as PNG. Nothing leaves the browser.
 import TarmaxionModule from "./tarmaxion.js";
 import { zipSync } from "./fflate.js";
+import { installApp } from "./install.js";
 
 const element = (id) => document.getElementById(id);
 const infoList = element("info-list");
@@ -132,7 +133,11 @@ async function drop(event) {
   // Entries must be taken before the first await: the transfer is emptied after the event.
   const items = [...transfer.items].filter((item) => item.kind === "file");
   const pairs = items.map((item) => [item.getAsFile(), item.webkitGetAsEntry ? item.webkitGetAsEntry() : null]);
-  const files = pairs.filter(([file]) => file !== null);
+  await dropFiles(pairs.filter(([file]) => file !== null));
+}
+
+// Files dropped, or several chosen at once: each with its entry where the browser gives one.
+async function dropFiles(files) {
   const plan = window_.planDrop(files.map(([, entry]) => !(entry && entry.isDirectory)));
   if (plan === null) return;
   // A folder is no track; its files are not walked.
@@ -141,6 +146,12 @@ async function drop(event) {
   dropped = files.map(([file], i) => convertForZip(file, reads[i]));
   listDropped();
   load(files[plan.load][0], reads[plan.load], plan.files);
+}
+
+// One file is loaded as the window loads it; several are taken in as a drop.
+async function openFiles(files) {
+  if (files.length === 1) load(files[0], await readFile(files[0]), 0);
+  else await dropFiles(files.map((file) => [file, null]));
 }
 
 function convertAll() {
@@ -166,9 +177,9 @@ async function start() {
   element("load-file").addEventListener(
     "change",
     guarded(async (event) => {
-      const [file] = event.target.files;
+      const files = [...event.target.files];
       event.target.value = "";
-      if (file) load(file, await readFile(file), 0);
+      await openFiles(files);
     }),
   );
   element("save").addEventListener("click", guarded(save));
@@ -182,6 +193,7 @@ async function start() {
   document.addEventListener("drop", guarded(drop));
 
   show();
+  installApp(guarded(async (handles) => openFiles(await Promise.all(handles.map((handle) => handle.getFile())))));
   // For scripts that drive or time the page: when it became ready (milliseconds since the
   // navigation started), and the load command on bytes already in memory.
   window.tarmaxion = {

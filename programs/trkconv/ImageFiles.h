@@ -18,8 +18,8 @@ ImageFormat FormatForName(std::string_view path);
 // Bottom-up rows of blue, green, red bytes, each row padded to four bytes, no palette.
 std::vector<std::uint8_t> EncodeBmp(const Image& image);
 
-// An 8-bit RGB PNG; nothing when the encoder cannot make it. Implemented per platform: by
-// libpng (PngLibpng.cpp) or by the Windows Imaging Component (PngWic.cpp).
+// An 8-bit PNG, with a palette or RGB; nothing when the encoder cannot make it. Implemented per
+// platform: with libdeflate (PngDeflate.cpp) or by the Windows Imaging Component (PngWic.cpp).
 std::optional<std::vector<std::uint8_t>> EncodePng(const Image& image);
 
 }  // namespace tarmaxion::cli

@@ -1,4 +1,4 @@
-// trkconv on Linux without the Qt window: arguments as given, no window glyphs.
+// trkconv on POSIX systems: the arguments as given.
 #include <unistd.h>
 
 #include <clocale>
@@ -19,7 +19,5 @@ ProcessConsole::ProcessConsole(int argc, char** argv) : arguments_(argv + 1, arg
 ProcessConsole::~ProcessConsole() = default;
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return isatty(fileno(stderr)) != 0; }
-
-GlyphSource* ProcessConsole::CaptionGlyphs() { return nullptr; }
 
 }  // namespace tarmaxion::cli

@@ -12,7 +12,7 @@ namespace {
 FileOutcome ExportPreview(const PreviewOptions& options, const std::string& output) {
   const OutputGuard guard({options.track}, options.replace);
   if (auto allowed = guard.MayWrite(output); !allowed) return allowed;
-  TrackLoader loader(options.caption_glyphs);
+  TrackLoader loader;
   const auto loaded = loader.Load(options.track);
   if (!loaded) return loaded.Failure();
   if ((*loaded)->outcome != TrackOutcome::kRead) {

@@ -8,9 +8,9 @@
 
 namespace tarmaxion::cli {
 
-TrackLoader::TrackLoader(GlyphSource* caption_glyphs)
-    : buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kMaxTrackFileSize)), api_(caption_glyphs) {
-  if (caption_glyphs != nullptr) caption_glyphs->LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
+TrackLoader::TrackLoader()
+    : buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(kMaxTrackFileSize)), api_(&glyphs_) {
+  glyphs_.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
 }
 
 Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_path) {

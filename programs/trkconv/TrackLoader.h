@@ -8,15 +8,18 @@
 
 #include "api/TrackApi.h"
 #include "base/Result.h"
+#include "glyphs/table/TableGlyphs.h"
 #include "programs/trkconv/Failure.h"
 
 namespace tarmaxion::cli {
 
+// Maps are drawn with the caption glyph table, the same on every machine.
 class TrackLoader {
  public:
-  // Captions are drawn in caption_glyphs, after it has loaded the caption font; nullptr
-  // leaves the caption band empty.
-  explicit TrackLoader(GlyphSource* caption_glyphs = nullptr);
+  TrackLoader();
+  // The API keeps a pointer to the glyphs.
+  TrackLoader(const TrackLoader&) = delete;
+  TrackLoader& operator=(const TrackLoader&) = delete;
 
   // The API's report on the track at utf8_path, or why the file could not be read whole (the
   // window's message, UTF-8). The report stays valid until the next Load.
@@ -27,6 +30,7 @@ class TrackLoader {
   // Left uninitialised: each file is read in before it is looked at, and the untouched pages of
   // a batch of small tracks never cost memory.
   std::unique_ptr<std::uint8_t[]> buffer_;
+  TableGlyphs glyphs_;
   TrackApi api_;
 };
 

@@ -71,7 +71,6 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
     return RunConvert(convert_options, console.out, console.err);
   }
   preview_options.replace = ReplaceFrom(preview_force);
-  if (console.caption_glyphs) preview_options.caption_glyphs = console.caption_glyphs();
   return ExitCodeFor(RunPreview(preview_options, console.out, console.err));
 }
 

@@ -6,7 +6,6 @@
 
 int main(int argc, char** argv) {
   tarmaxion::cli::ProcessConsole process(argc, argv);
-  const tarmaxion::cli::Console console{std::cout, std::cerr, process.ErrorStreamIsTerminal(),
-                                        [&process] { return process.CaptionGlyphs(); }};
+  const tarmaxion::cli::Console console{std::cout, std::cerr, process.ErrorStreamIsTerminal()};
   return tarmaxion::cli::RunTrkconv(process.Arguments(), console);
 }

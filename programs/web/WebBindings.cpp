@@ -12,8 +12,8 @@
 #include "api/TrackApi.h"
 #include "api/TrackMessages.h"
 #include "base/Text.h"
+#include "glyphs/table/TableGlyphs.h"
 #include "preview/Caption.h"
-#include "programs/web/CaptionGlyphs.h"
 #include "track/Conversion.h"
 #include "window/WindowModel.h"
 
@@ -147,7 +147,7 @@ class WebWindow {
     }
   }
 
-  CaptionGlyphs glyphs_;
+  TableGlyphs glyphs_;
   WindowModel model_;
   std::vector<std::uint32_t> rgba_;
 };

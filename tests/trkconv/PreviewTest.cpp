@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "glyphs/table/TableGlyphs.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "tests/trkconv/ImageDecoding.h"
 #include "tests/trkconv/TrkconvRun.h"
@@ -16,6 +17,7 @@ using testing::DecodePng;
 using testing::ReadBytes;
 using testing::RichTrack;
 using testing::RunInProcess;
+using testing::RunProgram;
 using testing::RunWindow;
 using testing::SamePixels;
 using testing::TempDir;
@@ -41,12 +43,16 @@ TEST(ImageFilesTest, BmpAndPngReadBackToTheSamePixels) {
   ASSERT_TRUE(from_bmp);
   EXPECT_TRUE(SamePixels(*from_bmp, image, 2));
 
-  const auto png = cli::EncodePng(image);
-  ASSERT_TRUE(png);
-  const auto from_png = DecodePng(*png);
-  ASSERT_TRUE(from_png);
-  EXPECT_EQ(from_png->Height(), 2);
-  EXPECT_TRUE(SamePixels(*from_png, image, 2));
+  // 256 colours fit a palette, 272 do not; both must read back whole.
+  for (const int height : {2, 16, 17}) {
+    const auto pattern = Pattern(height == 2 ? 3 : 16, height);
+    const auto png = cli::EncodePng(pattern);
+    ASSERT_TRUE(png);
+    const auto from_png = DecodePng(*png);
+    ASSERT_TRUE(from_png) << height;
+    EXPECT_EQ(from_png->Height(), height);
+    EXPECT_TRUE(SamePixels(*from_png, pattern, height)) << height;
+  }
 }
 
 TEST(ImageFilesTest, FormatFollowsTheNamesEnding) {
@@ -87,29 +93,20 @@ TEST_F(PreviewTest, PngBesideTheTrackByDefault) {
   ExpectWindowsImage({"preview", track_}, dir_.File("rich.png"), false);
 }
 
-// Glyphs unlike the deterministic font's: solid cells of another size.
-class SolidGlyphs : public GlyphSource {
- public:
-  bool LoadFont(int, const Text&, int) override { return true; }
-  GlyphMask RenderText(int, const Text& text) const override {
-    GlyphMask mask{5 * static_cast<int>(text.size()), 7, {}, {}};
-    mask.ink.assign(static_cast<std::size_t>(mask.width * mask.height), 1);
-    return mask;
-  }
-};
-
-TEST_F(PreviewTest, TheCaptionIsInTheGlyphsTheProgramOffers) {
-  SolidGlyphs glyphs;
-  const auto run = RunInProcess({"preview", track_}, false, &glyphs);
+// The built program draws the caption in the page's glyph table, with no display and no font:
+// its picture is the window's map image drawn with those glyphs, caption band included.
+TEST_F(PreviewTest, TheBuiltProgramsCaptionIsTheGlyphTables) {
+  const auto run = RunProgram({"preview", track_}, dir_.File(""));
   ASSERT_EQ(run.exit_code, 0) << run.err;
   const auto image = DecodePng(ReadBytes(dir_.File("rich.png")));
   ASSERT_TRUE(image);
-  const auto window = RunWindow(track_, "", &glyphs);
+  TableGlyphs table;
+  const auto window = RunWindow(track_, "", &table);
   ASSERT_TRUE(window.image);
   EXPECT_TRUE(SamePixels(*image, *window.image, 560));
   const auto box_font = RunWindow(track_);
   ASSERT_TRUE(box_font.image);
-  EXPECT_FALSE(SamePixels(*image, *box_font.image, 560));
+  EXPECT_FALSE(SamePixels(*image, *box_font.image, 560)) << "the caption shows the box font";
 }
 
 TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {

@@ -24,12 +24,10 @@ std::string Contents(const std::string& path) {
 
 }  // namespace
 
-TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal,
-                           GlyphSource* caption_glyphs) {
+TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal) {
   std::ostringstream out;
   std::ostringstream err;
-  const int code =
-      cli::RunTrkconv(args, {out, err, err_is_terminal, [caption_glyphs] { return caption_glyphs; }});
+  const int code = cli::RunTrkconv(args, {out, err, err_is_terminal});
   return {code, out.str(), err.str()};
 }
 

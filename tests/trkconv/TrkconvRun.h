@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "gfx/Glyphs.h"
-
 namespace tarmaxion::testing {
 
 struct TrkconvResult {
@@ -14,9 +12,7 @@ struct TrkconvResult {
   std::string err;
 };
 
-// caption_glyphs stands for the window's glyphs that the program offers the preview's caption.
-TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal = false,
-                           GlyphSource* caption_glyphs = nullptr);
+TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal = false);
 
 // Runs the trkconv executable with its streams redirected into files of scratch_dir.
 TrkconvResult RunProgram(const std::vector<std::string>& args, const std::string& scratch_dir);

@@ -60,7 +60,7 @@ async function main() {
       return Math.min(...batches);
     }, typical);
     const nativeTime = nativeMicroseconds();
-    console.log(`page, script and wasm gzipped: ${(gzippedSize() / 1024).toFixed(1)} KB (budget 400 KB)`);
+    console.log(`page, script and wasm gzipped: ${(gzippedSize() / 1024).toFixed(1)} KB (budget 150 KB)`);
     console.log(`ready ("ready..." in the log): median ${median(ready).toFixed(0)} ms, slowest ${Math.max(...ready).toFixed(0)} ms of 10 loads (budget 300 ms)`);
     console.log(`typical track loaded, listed and drawn: page ${webMicroseconds.toFixed(0)} us, native ${nativeTime.toFixed(0)} us, ${(webMicroseconds / nativeTime).toFixed(2)} x native (budget 2 x)`);
   } finally {

@@ -2,7 +2,8 @@
 // tracks (refused and damaged ones among them) and bad files, the info list must equal trkconv
 // info, the log panel the window's (window-log), the map rows above the caption trkconv
 // preview, and the saved copy trkconv convert; then a drop of all of them at once, the zip of
-// their copies, the keyboard, and no request beyond the page's own origin.
+// their copies, several files chosen at once, the keyboard, small screens (small-screens.mjs),
+// the installed and offline page (installable.mjs), and no request beyond the page's own origin.
 // Usage: node web/test/test-web.mjs <native build folder with trkconv, make-web-tracks, window-log>
 import { execFileSync, spawnSync } from "node:child_process";
 import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -11,6 +12,8 @@ import { basename, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { unzipSync } from "fflate";
 import { launch, loadFile, openPage, press, serve } from "./driver.mjs";
+import { launched, manifest, offline } from "./installable.mjs";
+import { smallScreens } from "./small-screens.mjs";
 
 const root = resolve(fileURLToPath(import.meta.url), "../../..");
 const native = resolve(process.argv[2] || join(root, "build/release"));
@@ -194,6 +197,16 @@ async function dropAll(driven, expected) {
   }
 }
 
+// Several files chosen with "load" are taken in as a drop.
+async function chooseSeveral(driven, expected) {
+  const { page, goto } = driven;
+  await goto();
+  const chosen = expected.slice(0, 3);
+  await loadFile(page, chosen.map((track) => track.path));
+  const lines = await page.$$eval("#drop-list li", (items) => items.map((item) => item.textContent));
+  check(lines.length === 3 && lines.every((line, i) => line.startsWith(`${chosen[i].name}: `)), `three files chosen: ${lines}`);
+}
+
 // Tab reaches every button, Enter and Space press them, and each has its accessible name.
 async function keyboard(driven) {
   const { page, goto } = driven;
@@ -235,7 +248,13 @@ async function main() {
     const driven = await openPage(browser.context, server.origin);
     await loadEach(driven, expected);
     await dropAll(driven, expected);
+    await chooseSeveral(driven, expected);
     await keyboard(driven);
+    await smallScreens(driven, check);
+    await manifest(driven, check);
+    const examples = ["lakeside.trk", "quarry.trk"].map((name) => join(root, "examples", name));
+    await launched(driven, check, examples);
+    await offline(browser, check, join(root, "build/web"), examples[0]);
     const foreign = driven.requests.filter((url) => !url.startsWith(`${server.origin}/`) && !url.startsWith("blob:"));
     check(foreign.length === 0, `requests beyond the page's origin: ${foreign.join(", ")}`);
     check(driven.errors.length === 0, `the console got: ${driven.errors.join("\n")}`);

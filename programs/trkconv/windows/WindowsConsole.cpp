@@ -1,44 +1,24 @@
 // trkconv at the Windows console: its arguments in UTF-8 from the wide command line, so file
-// names survive whatever the ANSI code page is; its UTF-8 output shown as UTF-8; and GDI's
-// caption glyphs, as the Windows window draws them.
+// names survive whatever the ANSI code page is, and its UTF-8 output shown as UTF-8.
 #include <io.h>
 #include <windows.h>
-// After windows.h, which they need.
-#include <shellapi.h>
 
 #include <cstdio>
 
-#include "platform/win32/Win32Glyphs.h"
 #include "platform/win32/WideText.h"
 #include "programs/trkconv/ProcessConsole.h"
 
 namespace tarmaxion::cli {
-namespace {
-
-// argv holds the arguments in the ANSI code page, which loses what it cannot spell.
-std::vector<std::string> Utf8Arguments() {
-  int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (wide == nullptr) return {};
-  std::vector<std::string> args;
-  for (int i = 1; i < count; ++i) args.push_back(win32::Utf8FromWide(wide[i]));
-  LocalFree(wide);
-  return args;
-}
-
-}  // namespace
 
 struct ProcessConsole::SystemParts {
   // An attached console shows UTF-8 while trkconv runs and gets its own code page back
   // afterwards; 0 when no console is attached.
   UINT previous_code_page = GetConsoleOutputCP();
-  // GDI makes no fonts before the caption asks for them, so these cost nothing until then.
-  win32::Win32Glyphs glyphs;
 };
 
 ProcessConsole::ProcessConsole(int, char**) : system_(std::make_unique<SystemParts>()) {
   if (system_->previous_code_page != 0) SetConsoleOutputCP(CP_UTF8);
-  arguments_ = Utf8Arguments();
+  arguments_ = win32::Utf8Arguments();
 }
 
 ProcessConsole::~ProcessConsole() {
@@ -46,7 +26,5 @@ ProcessConsole::~ProcessConsole() {
 }
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return _isatty(_fileno(stderr)) != 0; }
-
-GlyphSource* ProcessConsole::CaptionGlyphs() { return &system_->glyphs; }
 
 }  // namespace tarmaxion::cli

@@ -1,13 +1,13 @@
-#include "programs/web/CaptionGlyphs.h"
+#include "glyphs/table/TableGlyphs.h"
 
-namespace tarmaxion::web {
+namespace tarmaxion {
 
-bool CaptionGlyphs::LoadFont(int font_id, const Text&, int) {
+bool TableGlyphs::LoadFont(int font_id, const Text&, int) {
   loaded_.insert(font_id);
   return true;
 }
 
-GlyphMask CaptionGlyphs::RenderText(int font_id, const Text& text) const {
+GlyphMask TableGlyphs::RenderText(int font_id, const Text& text) const {
   const GlyphTable& table = kCaptionGlyphTable;
   GlyphMask mask;
   if (!loaded_.contains(font_id) || text.empty()) return mask;
@@ -30,4 +30,4 @@ GlyphMask CaptionGlyphs::RenderText(int font_id, const Text& text) const {
   return mask;
 }
 
-}  // namespace tarmaxion::web
+}  // namespace tarmaxion

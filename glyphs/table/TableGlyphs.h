@@ -1,5 +1,7 @@
-// The page's caption font: one monospace cell per Windows-1252 byte, rasterised from a free font
-// when the page is built, so a caption looks the same in every browser and needs no font file.
+// Caption glyphs from a table compiled into the program: one monospace cell per Windows-1252
+// byte, rasterised from a free font when the program is built. A caption drawn with them looks
+// the same on every machine and needs no font, display or GUI library at run time; the web page
+// and trkconv both draw with them.
 #pragma once
 
 #include <array>
@@ -8,7 +10,7 @@
 
 #include "gfx/Glyphs.h"
 
-namespace tarmaxion::web {
+namespace tarmaxion {
 
 struct GlyphTable {
   static constexpr int kCells = 0x100 - 0x20;
@@ -20,11 +22,11 @@ struct GlyphTable {
   std::array<std::uint16_t, static_cast<std::size_t>(kCells * kMaxHeight)> rows{};
 };
 
-// Written into the build folder by tools/web-glyphs/MakeGlyphTable.py.
+// Written into the build folder by tools/glyph-table/MakeGlyphTable.py.
 extern const GlyphTable kCaptionGlyphTable;
 
-// Every font a caller loads is the table's font: the page has that one face at that one size.
-class CaptionGlyphs : public GlyphSource {
+// Every font a caller loads is the table's font: there is that one face at that one size.
+class TableGlyphs : public GlyphSource {
  public:
   bool LoadFont(int font_id, const Text& face, int points) override;
   GlyphMask RenderText(int font_id, const Text& text) const override;
@@ -33,4 +35,4 @@ class CaptionGlyphs : public GlyphSource {
   std::set<int> loaded_;
 };
 
-}  // namespace tarmaxion::web
+}  // namespace tarmaxion

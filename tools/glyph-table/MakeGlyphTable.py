@@ -1,10 +1,10 @@
 #!/usr/bin/python3
-"""Rasterises a monospace TrueType font into the web page's caption glyph table.
+"""Rasterises a monospace TrueType font into the caption glyph table of the page and trkconv.
 
 Usage: MakeGlyphTable.py FONT.ttf PIXELS OUTPUT.cpp
 
 Every Windows-1252 byte from 0x20 to 0xFF gets one cell of the font's advance width and its
-ascent plus descent in height, drawn without antialiasing, so the page's captions are the same on
+ascent plus descent in height, drawn without antialiasing, so captions are the same on
 every machine and need no font at run time. The five unassigned bytes get empty cells, as the
 window's fonts draw nothing for their control characters.
 """
@@ -44,13 +44,13 @@ def main():
             character = ""
         cells.append(glyph_rows(font, character, width, height) if character else [0] * height)
     with open(output, "w", encoding="ascii") as out:
-        out.write("// Written by tools/web-glyphs/MakeGlyphTable.py from %s; do not edit.\n"
+        out.write("// Written by tools/glyph-table/MakeGlyphTable.py from %s; do not edit.\n"
                   % font_path.rsplit("/", 1)[-1])
-        out.write('#include "programs/web/CaptionGlyphs.h"\n\nnamespace tarmaxion::web {\n\n')
+        out.write('#include "glyphs/table/TableGlyphs.h"\n\nnamespace tarmaxion {\n\n')
         out.write("const GlyphTable kCaptionGlyphTable = {%d, %d, %d, {\n" % (width, height, FIRST_BYTE))
         for cell in cells:
             out.write("    " + ", ".join("0x%04x" % row for row in cell) + ",\n")
-        out.write("}};\n\n}  // namespace tarmaxion::web\n")
+        out.write("}};\n\n}  // namespace tarmaxion\n")
 
 
 if __name__ == "__main__":
