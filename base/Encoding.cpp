@@ -37,6 +37,40 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
   return c;
 }
 
+// Capital letters first..last and the small letter of the first; the others follow in step.
+// With pairs, only every second code point from first is a capital, its small letter the next.
+struct CaseRange {
+  char32_t first;
+  char32_t last;
+  char32_t first_small;
+  bool pairs;
+};
+constexpr std::array<CaseRange, 14> kCapitals = {{
+    {0x0041, 0x005A, 0x0061, false},  // A-Z
+    {0x00C0, 0x00D6, 0x00E0, false},  // Latin-1 capitals before the multiplication sign
+    {0x00D8, 0x00DE, 0x00F8, false},  // and after it
+    {0x0100, 0x012E, 0x0101, true},   // Latin Extended-A, up to the dotted and dotless i
+    {0x0132, 0x0136, 0x0133, true},
+    {0x0139, 0x0147, 0x013A, true},
+    {0x014A, 0x0176, 0x014B, true},
+    {0x0178, 0x0178, 0x00FF, false},  // Y with diaeresis
+    {0x0179, 0x017D, 0x017A, true},
+    {0x0391, 0x03A1, 0x03B1, false},  // Greek, on both sides of the final sigma's gap
+    {0x03A3, 0x03AB, 0x03C3, false},
+    {0x0400, 0x040F, 0x0450, false},  // Cyrillic
+    {0x0410, 0x042F, 0x0430, false},
+    {0xFF21, 0xFF3A, 0xFF41, false},  // full-width A-Z
+}};
+
+char32_t SmallLetter(char32_t c) {
+  for (const CaseRange& range : kCapitals) {
+    if (c < range.first || c > range.last) continue;
+    if (!range.pairs) return range.first_small + (c - range.first);
+    return (c - range.first) % 2 == 0 ? c + 1 : c;
+  }
+  return c;
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -131,6 +165,13 @@ std::string DropLastCharacters(std::string_view utf8, std::size_t n) {
     } while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0u) == 0x80u);
   }
   return std::string(utf8.substr(0, end));
+}
+
+std::string CaseFolded(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) AppendUtf8(out, SmallLetter(NextCodePoint(utf8, i)));
+  return out;
 }
 
 }  // namespace tarmaxion

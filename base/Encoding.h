@@ -31,4 +31,9 @@ std::string Base64(std::string_view bytes);
 // The text without its last n characters (code points), "" when it has n or fewer.
 std::string DropLastCharacters(std::string_view utf8, std::size_t n);
 
+// The text with the capital letters of the Latin, Greek and Cyrillic alphabets made small, so
+// that two names a file system that ignores case takes as one compare equal. Malformed UTF-8
+// becomes U+FFFD, so such names may compare equal where the system would tell them apart.
+std::string CaseFolded(std::string_view utf8);
+
 }  // namespace tarmaxion

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "preview/MapBitmap.h"
+#include "preview/MapImage.h"
 #include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion::bench {

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the program's icon, a grey circuit with a chequered start line on grass.
-Usage: make_icon.py OUTPUT.ico        (32 x 32 pixels, 16 colours, for the Windows program)
-       make_icon.py OUTPUT.png SIZE   (SIZE x SIZE pixels, true colour, for desktop themes)"""
+"""Writes the program's icon, a grey circuit with a chequered start line on grass, and the icon
+of its track files, the same circuit on a sheet of paper with a folded corner.
+Usage: make_icon.py OUTPUT.ico                 (32 x 32 pixels, 16 colours, for the Windows program)
+       make_icon.py OUTPUT.png SIZE            (SIZE x SIZE pixels, true colour, for desktop themes)
+       make_icon.py OUTPUT.png SIZE document   (the track files' icon, transparent around the sheet)"""
 import math
 import struct
 import sys
@@ -16,6 +18,7 @@ PALETTE = [
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
 BLACK, DARK_GREEN, LIGHT_GREY, GREY, RED, WHITE = 0, 2, 7, 8, 9, 15
+TRANSPARENT = None
 
 
 def pixel(u, v):
@@ -35,11 +38,36 @@ def pixel(u, v):
     return DARK_GREEN if d > 0.95 else LIGHT_GREY
 
 
-def scaled_pixel(column, row, size):
+# The sheet of the track files' icon on the 32 x 32 grid: its edges, and the folded corner at
+# the top right.
+SHEET_LEFT, SHEET_RIGHT, SHEET_TOP, SHEET_BOTTOM, FOLD = 3.5, 27.5, 0.5, 30.5, 8.0
+
+
+def document_pixel(u, v):
+    """Palette index, or TRANSPARENT, at column u, row v of the track files' icon: the circuit
+    shrunk onto white paper, its infield still grass."""
+    if not (SHEET_LEFT <= u <= SHEET_RIGHT and SHEET_TOP <= v <= SHEET_BOTTOM):
+        return TRANSPARENT
+    into_fold = (u - (SHEET_RIGHT - FOLD)) + ((SHEET_TOP + FOLD) - v)
+    if u > SHEET_RIGHT - FOLD and v < SHEET_TOP + FOLD:
+        if into_fold > FOLD + 0.5:
+            return TRANSPARENT
+        if into_fold > FOLD - 0.5 or u > SHEET_RIGHT - FOLD + 0.5 and v > SHEET_TOP + FOLD - 1:
+            return GREY  # the fold's edges
+        if u > SHEET_RIGHT - FOLD + 0.5:
+            return LIGHT_GREY  # the back of the folded paper
+    if u < SHEET_LEFT + 1 or u > SHEET_RIGHT - 1 or v < SHEET_TOP + 1 or v > SHEET_BOTTOM - 1:
+        return GREY  # the sheet's outline
+    scale = 0.7
+    circuit = pixel((u - 15.5) / scale + 15.5, (v - 18) / scale + 15.5)
+    return WHITE if circuit == DARK_GREEN else DARK_GREEN if circuit == LIGHT_GREY else circuit
+
+
+def scaled_pixel(column, row, size, draw=pixel):
     """Palette index of a pixel of a size x size picture: its centre mapped onto the 32 x 32
     grid, so that size 32 gives exactly the Windows icon."""
     scale = SIZE / size
-    return pixel((column + 0.5) * scale - 0.5, (row + 0.5) * scale - 0.5)
+    return draw((column + 0.5) * scale - 0.5, (row + 0.5) * scale - 0.5)
 
 
 def icon_bytes():
@@ -63,20 +91,31 @@ def png_chunk(kind, data):
     return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
 
-def png_bytes(size):
+def png_bytes(size, draw=pixel):
+    """A size x size PNG of draw: 8-bit RGB, or RGBA where draw leaves pixels transparent."""
+    indices = [[scaled_pixel(x, y, size, draw) for x in range(size)] for y in range(size)]
+    alpha = any(TRANSPARENT in row for row in indices)
     rows = []
-    for y in range(size):
+    for row_indices in indices:
         row = bytearray([0])  # filter type 0: the row as it is
-        for x in range(size):
-            row.extend(PALETTE[scaled_pixel(x, y, size)])
+        for index in row_indices:
+            if index is TRANSPARENT:
+                row.extend(bytes(4))
+            else:
+                row.extend(PALETTE[index] + ((255,) if alpha else ()))
         rows.append(bytes(row))
-    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)  # 8-bit RGB, no interlace
+    colour_type = 6 if alpha else 2
+    header = struct.pack(">IIBBBBB", size, size, 8, colour_type, 0, 0, 0)  # 8 bits, no interlace
     return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) +
             png_chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + png_chunk(b"IEND", b""))
 
 
 if __name__ == "__main__":
     output = sys.argv[1]
-    data = png_bytes(int(sys.argv[2])) if output.endswith(".png") else icon_bytes()
+    if output.endswith(".png"):
+        draw = document_pixel if sys.argv[3:] == ["document"] else pixel
+        data = png_bytes(int(sys.argv[2]), draw)
+    else:
+        data = icon_bytes()
     with open(output, "wb") as out:
         out.write(data)

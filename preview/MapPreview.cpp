@@ -1,7 +1,6 @@
 #include "preview/MapPreview.h"
 
 #include "preview/Caption.h"
-#include "preview/MapBitmap.h"
 #include "preview/MapBuild.h"
 #include "preview/ObjectMarkers.h"
 #include "preview/Palette.h"
@@ -19,11 +18,9 @@ MapPreview::MapPreview(const GlyphSource* caption_glyphs)
 
 std::optional<Text> MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info,
                                      const Text& file_name) {
-  // Made on the first map: a program that only lists or converts tracks never pays for it.
-  if (bitmap_.empty()) bitmap_.resize(kMapBitmapSize);
   const ByteReader reader(track);
-  auto map_name = BuildMap(reader, MapBitmap(bitmap_.data(), kMapBitmapSize), info, kLandmapColours,
-                           file_name, graphics_, kMapSlot, kCaptionFont);
+  auto map_name =
+      BuildMap(reader, info, kLandmapColours, file_name, graphics_, kMapSlot, kCaptionFont);
   DrawWater(reader, info, graphics_, kMapSlot);
   DrawObjects(track, info, kObjectColours, graphics_, kMapSlot);
   return map_name;

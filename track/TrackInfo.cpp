@@ -57,6 +57,14 @@ ShownText FileLine(std::string_view utf8_file_name, std::int64_t size) {
   return ShownText::FromUtf8(utf8_file_name) + ("   " + DecimalText(size) + " Bytes");
 }
 
+Text LengthLine(const TrackInfo& info) { return "Trk-L\xE4nge: " + DecimalText(info.track_length); }
+
+Text AuthorLine(const TrackInfo& info) { return "Autor: " + info.author; }
+
+Text BestLapLine(const TrackInfo& info) {
+  return "Best: " + info.driver_names[kBestRecord] + " " + DecimalText(info.lap_times[kBestRecord]);
+}
+
 std::vector<Text> InfoLines(const TrackInfo& info) {
   std::vector<Text> lines = {
       " ",
@@ -69,12 +77,11 @@ std::vector<Text> InfoLines(const TrackInfo& info) {
       " ",
       "Landmap: " + DecimalText(info.landmap_size) + " Bytes",
       "# Objecte: " + DecimalText(info.layout.object_count),
-      "Trk-L\xE4nge: " + DecimalText(info.track_length),
+      LengthLine(info),
       " ",
-      "Autor: " + info.author,
+      AuthorLine(info),
       " ",
-      "Best: " + info.driver_names[kBestRecord] + " " + DecimalText(info.lap_times[kBestRecord]) +
-          "  " + info.record_date,
+      BestLapLine(info) + "  " + info.record_date,
   };
   for (int i = 1; i < trk::kRecordCount; ++i) {
     const auto k = static_cast<std::size_t>(i);

@@ -43,6 +43,11 @@ std::int16_t RotationOf(std::uint8_t low, std::uint8_t high);
 // The version line, e.g. "Tarmaxion 1.10".
 Text VersionLine(TrackVersion version);
 
+// Lines of the info list that a gallery card repeats; the best lap's without its date.
+Text LengthLine(const TrackInfo& info);
+Text AuthorLine(const TrackInfo& info);
+Text BestLapLine(const TrackInfo& info);
+
 // Every line of the info list after the file line and the version line, in order.
 std::vector<Text> InfoLines(const TrackInfo& info);
 

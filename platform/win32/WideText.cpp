@@ -1,6 +1,8 @@
 #include "platform/win32/WideText.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace tarmaxion::win32 {
 namespace {
@@ -36,6 +38,16 @@ std::string Utf8FromWide(std::wstring_view wide) { return Narrow(CP_UTF8, 0, nul
 
 std::string AnsiFromUtf8(std::string_view utf8) {
   return Narrow(CP_ACP, WC_NO_BEST_FIT_CHARS, "?", WideFromUtf8(utf8));
+}
+
+std::vector<std::string> Utf8Arguments() {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return {};
+  std::vector<std::string> args;
+  for (int i = 1; i < count; ++i) args.push_back(Utf8FromWide(wide[i]));
+  LocalFree(wide);
+  return args;
 }
 
 }  // namespace tarmaxion::win32

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarmaxion::win32 {
 
@@ -13,5 +14,9 @@ std::wstring WideFromWindows1252(std::string_view text);
 // UTF-8 in the system's ANSI code page, as the "A" controls show text; a character the code page
 // cannot spell becomes "?", never a look-alike.
 std::string AnsiFromUtf8(std::string_view utf8);
+
+// The process's arguments after the program name, in UTF-8 from the wide command line: argv
+// holds them in the ANSI code page, which loses what it cannot spell.
+std::vector<std::string> Utf8Arguments();
 
 }  // namespace tarmaxion::win32

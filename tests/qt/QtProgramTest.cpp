@@ -182,6 +182,42 @@ TEST_F(QtProgramTest, DroppedFileLoadsAsTheOpenDialogLoadsItAndTextDoesNothing) 
   EXPECT_EQ(platform_.WaitEvent().kind, EventKind::kClose);  // the text drop posted nothing
 }
 
+std::vector<std::string> Utf8Lines(const std::vector<Text>& lines) {
+  std::vector<std::string> converted;
+  for (const Text& line : lines) converted.push_back(Utf8FromWindows1252(line));
+  return converted;
+}
+
+// Paths given at start, as "open with" gives them, load as a drop of them before the first
+// event: the same list and log as a drop on the headless window, so a path that names no file
+// is reported as a drop reports it.
+TEST_F(QtProgramTest, StartedWithPathsShowsWhatADropOfThemShows) {
+  const std::string track = dir_.Write("monza.trk", SampleTrack().Build());
+  const std::string missing = dir_.File("missing.trk");
+  for (const auto& paths : {std::vector{track, missing}, std::vector{missing}}) {
+    testing::WindowRun dropped;
+    dropped.Drop(paths);
+    std::vector<std::string> lines, log;
+    QTimer::singleShot(0, [&] {
+      const QString text = qobject_cast<QPlainTextEdit*>(platform_.Widget(kInfoList))->toPlainText();
+      if (!text.isEmpty()) {
+        for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
+      }
+      const QStringList panel = qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n');
+      for (int i = 0; i < 6; ++i) log.push_back(panel[i].toStdString());
+      platform_.Window()->close();
+    });
+    EXPECT_EQ(Program(platform_).Run(paths), 0);
+    EXPECT_EQ(lines, Utf8Lines(dropped.Lines()));
+    EXPECT_EQ(log, Utf8Lines(dropped.LogLines()));
+    if (paths.size() == 2) {
+      EXPECT_EQ(lines.size(), 33u);
+    } else {
+      EXPECT_TRUE(log.back().starts_with("Cannot open missing.trk: ")) << log.back();
+    }
+  }
+}
+
 TEST_F(QtProgramTest, CloseRequestEndsRunWithExitCodeZero) {
   Program program(platform_);
   bool visible_after_close = false;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display, waits for its main window, photographs it,
-# checks the picture is not blank, and ends the program.
-# Usage: WindowSmokeTest.sh <program> <scratch folder>
+# checks the picture is not blank, and ends the program; then starts it with a track's path, as
+# a file manager's "open with" does, and checks the map view shows a map.
+# Usage: WindowSmokeTest.sh <program> <scratch folder> <track>
 set -euo pipefail
 missing=()
 for tool in xvfb-run xwininfo xprop xwd convert; do command -v "$tool" >/dev/null || missing+=("$tool"); done
@@ -15,26 +16,44 @@ fi
 
 program=$1
 scratch=$2
+track=$3
 mkdir -p "$scratch"
 title="Tarmaxion Rivivizevido 1.10 to 1.05"
+pid=
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
 
-QT_QPA_PLATFORM=xcb "$program" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+# photograph PICTURE [ARGUMENT...]: runs the program with the arguments, waits for its window,
+# checks its size and icon, and writes the window's picture.
+photograph() {
+  local picture=$1
+  shift
+  QT_QPA_PLATFORM=xcb "$program" "$@" &
+  pid=$!
+  for _ in $(seq 1 100); do
+    xwininfo -name "$title" >/dev/null 2>&1 && break
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
+    sleep 0.1
+  done
+  local info
+  info=$(xwininfo -name "$title") || { echo "no window named \"$title\""; exit 1; }
+  echo "$info" | grep -q "Width: 1000" || { echo "window width is not 1000:"; echo "$info"; exit 1; }
+  echo "$info" | grep -q "Height: 720" || { echo "window height is not 720:"; echo "$info"; exit 1; }
+  # The window carries the program's 32 x 32 icon for the window manager.
+  xprop -name "$title" _NET_WM_ICON | grep -q "Icon (32 x 32)" || { echo "the window has no 32 x 32 icon"; exit 1; }
+  sleep 0.5  # let the first paint land
+  xwd -name "$title" -silent > "$picture"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=
+}
 
-for _ in $(seq 1 100); do
-  xwininfo -name "$title" >/dev/null 2>&1 && break
-  kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
-  sleep 0.1
-done
-info=$(xwininfo -name "$title") || { echo "no window named \"$title\""; exit 1; }
-echo "$info" | grep -q "Width: 1000" || { echo "window width is not 1000:"; echo "$info"; exit 1; }
-echo "$info" | grep -q "Height: 720" || { echo "window height is not 720:"; echo "$info"; exit 1; }
-# The window carries the program's 32 x 32 icon for the window manager.
-xprop -name "$title" _NET_WM_ICON | grep -q "Icon (32 x 32)" || { echo "the window has no 32 x 32 icon"; exit 1; }
-
-sleep 0.5  # let the first paint land
-xwd -name "$title" -silent > "$scratch/window.xwd"
+photograph "$scratch/window.xwd"
 colours=$(convert "xwd:$scratch/window.xwd" -format "%k" info:)
 echo "window picture has $colours colours"
 [ "$colours" -gt 2 ] || { echo "the window picture is blank"; exit 1; }
+
+# The map view lies at 450, 10 and is 512 x 560; empty it has one colour, with a map dozens.
+photograph "$scratch/opened.xwd" "$track"
+colours=$(convert "xwd:$scratch/opened.xwd" -crop 512x512+450+10 -format "%k" info:)
+echo "map view of the window opened with $track has $colours colours"
+[ "$colours" -gt 8 ] || { echo "the window started with a track shows no map"; exit 1; }

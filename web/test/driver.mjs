@@ -11,10 +11,13 @@ const kTypes = {
   ".css": "text/css",
   ".js": "text/javascript",
   ".wasm": "application/wasm",
+  ".png": "image/png",
+  ".webmanifest": "application/manifest+json",
 };
 
-// Serves the folder's files and nothing else; resolves to {origin, close}.
-export function serve(folder) {
+// Serves the folder's files and nothing else, on the port given or a free one; resolves to
+// {origin, port, close}.
+export function serve(folder, port = 0) {
   const server = createServer((request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
     const file = join(folder, path === "/" ? "index.html" : path);
@@ -28,9 +31,13 @@ export function serve(folder) {
     }
   });
   return new Promise((resolve) => {
-    server.listen(0, "127.0.0.1", () => {
+    server.listen(port, "127.0.0.1", () => {
       const origin = `http://127.0.0.1:${server.address().port}`;
-      resolve({ origin, close: () => new Promise((done) => server.close(done)) });
+      const close = () => {
+        server.closeAllConnections();
+        return new Promise((done) => server.close(done));
+      };
+      resolve({ origin, port: server.address().port, close });
     });
   });
 }

@@ -4,8 +4,6 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-// After windows.h, which they need.
-#include <shellapi.h>
 
 #include <cstdio>
 
@@ -13,20 +11,6 @@
 #include "programs/trkconv/ProcessConsole.h"
 
 namespace tarmaxion::cli {
-namespace {
-
-// argv holds the arguments in the ANSI code page, which loses what it cannot spell.
-std::vector<std::string> Utf8Arguments() {
-  int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (wide == nullptr) return {};
-  std::vector<std::string> args;
-  for (int i = 1; i < count; ++i) args.push_back(win32::Utf8FromWide(wide[i]));
-  LocalFree(wide);
-  return args;
-}
-
-}  // namespace
 
 struct ProcessConsole::SystemParts {
   // An attached console shows UTF-8 while trkconv runs and gets its own code page back
@@ -36,7 +20,7 @@ struct ProcessConsole::SystemParts {
 
 ProcessConsole::ProcessConsole(int, char**) : system_(std::make_unique<SystemParts>()) {
   if (system_->previous_code_page != 0) SetConsoleOutputCP(CP_UTF8);
-  arguments_ = Utf8Arguments();
+  arguments_ = win32::Utf8Arguments();
   _setmode(_fileno(stdin), _O_BINARY);
 }
 
