@@ -100,15 +100,18 @@ int RunBatch(const BatchOptions& options, const BatchWork& work, const Console& 
     AddFileNames(names, work.output_path(tracks[index]));
     return names;
   };
+  // Lines on out are flushed before each line on err, so the two streams interleave as they
+  // were written when they share a file or a terminal, and otherwise in blocks.
   jobs.report = [&](std::size_t index, const FileOutcome& outcome) {
     progress.Clear();
     if (!outcome) {
       all_succeeded = false;
+      console.out.flush();
       ReportFailure(console.err, tracks[index], outcome.Failure().message);
     } else {
       ++made;
       const auto output = work.output_path(tracks[index]);
-      if (output != kStandardStream) console.out << tracks[index] << " -> " << output << '\n' << std::flush;
+      if (output != kStandardStream) console.out << tracks[index] << " -> " << output << '\n';
     }
     progress.Show(index + 1);
   };
@@ -118,6 +121,7 @@ int RunBatch(const BatchOptions& options, const BatchWork& work, const Console& 
   };
 
   const auto ran = RunInOrder(jobs, workers.size());
+  console.out.flush();
   if (ran < tracks.size()) {
     progress.Clear();
     console.err << "trkconv: stopped by " << stop->what << " before " << tracks[ran] << "; " << work.made << ": "

@@ -17,13 +17,15 @@ std::optional<OutputGuard::FileKey> KeyOf(const fs::path& path) {
   return OutputGuard::FileKey{size, modified.time_since_epoch().count()};
 }
 
-void Add(OutputGuard::FilesByKey& files, const std::string& utf8_path) {
-  if (const auto key = KeyOf(NativePath(utf8_path))) files[*key].push_back(utf8_path);
-}
+}  // namespace
 
-bool Holds(const OutputGuard::FilesByKey& files, const OutputGuard::FileKey& key, const fs::path& path) {
-  const auto same_key = files.find(key);
-  if (same_key == files.end()) return false;
+bool OutputGuard::Files::Holds(const FileKey& key, const fs::path& path) {
+  for (auto& name : unkeyed_) {
+    if (const auto name_key = KeyOf(NativePath(name))) keyed_[*name_key].push_back(std::move(name));
+  }
+  unkeyed_.clear();
+  const auto same_key = keyed_.find(key);
+  if (same_key == keyed_.end()) return false;
   for (const auto& candidate : same_key->second) {
     std::error_code error;
     if (fs::equivalent(NativePath(candidate), path, error) && !error) return true;
@@ -31,10 +33,8 @@ bool Holds(const OutputGuard::FilesByKey& files, const OutputGuard::FileKey& key
   return false;
 }
 
-}  // namespace
-
 OutputGuard::OutputGuard(const std::vector<std::string>& inputs, Replace replace) : replace_(replace) {
-  for (const auto& input : inputs) Add(inputs_, input);
+  for (const auto& input : inputs) inputs_.Add(input);
 }
 
 FileOutcome OutputGuard::MayWrite(const std::string& output) const {
@@ -45,9 +45,10 @@ FileOutcome OutputGuard::MayWrite(const std::string& output) const {
   if (!fs::exists(status)) return Done{};
   if (fs::is_directory(status)) return refused(" is a folder");
   if (const auto key = KeyOf(path)) {
-    if (Holds(inputs_, *key, path)) return refused(" is one of the input files and is never replaced");
-    const std::scoped_lock lock(written_mutex_);
-    if (Holds(written_, *key, path)) return refused(" was already written by this run");
+    const std::scoped_lock lock(mutex_);
+    // Written first: a name given as an input that named no file yet may be an output of this run.
+    if (written_.Holds(*key, path)) return refused(" was already written by this run");
+    if (inputs_.Holds(*key, path)) return refused(" is one of the input files and is never replaced");
   }
   if (replace_ == Replace::kRefuse) return AlreadyExists(output);
   return Done{};
@@ -58,8 +59,8 @@ Failure OutputGuard::AlreadyExists(const std::string& output) {
 }
 
 void OutputGuard::Written(const std::string& output) {
-  const std::scoped_lock lock(written_mutex_);
-  Add(written_, output);
+  const std::scoped_lock lock(mutex_);
+  written_.Add(output);
 }
 
 }  // namespace tarmaxion::cli

@@ -39,14 +39,25 @@ class OutputGuard {
     std::filesystem::file_time_type::rep modified = 0;
     auto operator<=>(const FileKey&) const = default;
   };
-  // UTF-8 names: a native path also keeps its parsed parts, several times the memory, and a
-  // batch holds every input and every copy.
-  using FilesByKey = std::map<FileKey, std::vector<std::string>>;
+
+  // Files by UTF-8 name (a native path also keeps its parsed parts, several times the memory,
+  // and a batch holds every input and every output), keyed when first asked about: into a
+  // fresh folder a batch finds no output existing and never looks at a size or a time.
+  class Files {
+   public:
+    void Add(std::string utf8_path) { unkeyed_.push_back(std::move(utf8_path)); }
+    // Whether path, whose key is key, is one of the files.
+    bool Holds(const FileKey& key, const std::filesystem::path& path);
+
+   private:
+    std::vector<std::string> unkeyed_;
+    std::map<FileKey, std::vector<std::string>> keyed_;
+  };
 
  private:
-  FilesByKey inputs_;
-  mutable std::mutex written_mutex_;
-  FilesByKey written_;
+  mutable std::mutex mutex_;
+  mutable Files inputs_;
+  mutable Files written_;
   Replace replace_;
 };
 
