@@ -2,7 +2,8 @@
 // with a palette: a third of the bytes of RGB to compress, and a smaller file. Only an image with
 // more than 256 colours (a scaled-down map, whose averaging mixes colours) is stored as RGB.
 // Rows are not filtered: a map's flat areas repeat whole runs of bytes, which the compressor
-// finds unaided; on whole and scaled maps PNG's filters saved little or made files larger.
+// finds unaided; PNG's filters made some maps smaller and others larger, and every scaled map
+// larger.
 // docs/performance.md has the measurements behind the level and the filters.
 #include "programs/trkconv/ImageFiles.h"
 
