@@ -27,15 +27,13 @@ self.addEventListener("activate", (event) => {
   );
 });
 
-// The page's own files from the cache, anything else as the network has it.
+// The page's own files from the cache, anything else as the network has it. Only the few files
+// of the list are looked up, each by its path, which costs the least.
+const kScope = new URL("./", self.location.href).pathname;
+const kCached = new Set(kFiles.map((file) => kScope + file));
 self.addEventListener("fetch", (event) => {
   const url = new URL(event.request.url);
-  if (event.request.method !== "GET" || url.origin !== self.location.origin) return;
-  event.respondWith(
-    (async () => {
-      const cache = await caches.open(kCache);
-      const key = url.pathname.endsWith("/") ? "index.html" : event.request;
-      return (await cache.match(key, { ignoreSearch: true })) || fetch(event.request);
-    })(),
-  );
+  const path = url.pathname === kScope ? `${kScope}index.html` : url.pathname;
+  if (event.request.method !== "GET" || url.origin !== self.location.origin || !kCached.has(path)) return;
+  event.respondWith(caches.match(path, { cacheName: kCache }).then((cached) => cached || fetch(event.request)));
 });
