@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/NativePath.h"
+
 namespace tarmaxion::cli {
 namespace {
 
@@ -15,14 +17,13 @@ void PutLe(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value
 
 }  // namespace
 
-ImageFormat FormatForName(std::string_view path) {
-  constexpr std::string_view kBmp = ".bmp";
-  if (path.size() < kBmp.size()) return ImageFormat::kPng;
-  const auto ending = path.substr(path.size() - kBmp.size());
-  const bool is_bmp = std::equal(ending.begin(), ending.end(), kBmp.begin(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == b;
-  });
-  return is_bmp ? ImageFormat::kBmp : ImageFormat::kPng;
+std::optional<ImageFormat> FormatForName(std::string_view path) {
+  auto extension = Utf8Path(NativePath(path).extension());
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+  if (extension.empty() || extension == ".png") return ImageFormat::kPng;
+  if (extension == ".bmp") return ImageFormat::kBmp;
+  return std::nullopt;
 }
 
 std::vector<std::uint8_t> EncodeBmp(const Image& image) {
