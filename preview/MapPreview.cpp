@@ -18,8 +18,6 @@ MapPreview::MapPreview(const GlyphSource* caption_glyphs)
 
 std::optional<Text> MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info,
                                      const Text& file_name) {
-  // Made on the first map: a program that only lists or converts tracks never pays for it.
-  if (bitmap_.empty()) bitmap_.resize(kMapBitmapSize);
   const ByteReader reader(track);
   auto map_name =
       BuildMap(reader, info, kLandmapColours, file_name, graphics_, kMapSlot, kCaptionFont);
