@@ -1,18 +1,35 @@
 ; The Windows installer: both programs into Program Files, a Start-menu shortcut for the
-; window, and an uninstaller registered with the system. A 64-bit installer, since the programs
-; are 64-bit. Built by the target package-windows-installer, which passes VERSION, VERSION_QUAD
-; (four numbers), WINDOW_EXE, TRKCONV_EXE, README and OUTFILE with -D.
+; window, the .trk file type (open in the window, "Convert to version 1.05", thumbnails), and an
+; uninstaller registered with the system. A 64-bit installer, since the programs are 64-bit.
+; Built by the target package-windows-installer, which passes VERSION, VERSION_QUAD (four
+; numbers), WINDOW_EXE, TRKCONV_EXE, CONVERT_EXE, THUMBNAILS_DLL, THUMBNAIL_CLSID, README and
+; OUTFILE with -D.
 ; Silent use: setup.exe /S [/D=folder] and uninstall.exe /S.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 
+!include "LogicLib.nsh"
 !include "MUI2.nsh"
 !include "x64.nsh"
 
 !define APP_NAME "Tarmaxion Converter"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TarmaxionConverter"
 !define SHORTCUT "$SMPROGRAMS\${APP_NAME}.lnk"
+; The file type. .trk may belong to another program already: its default value (the program
+; that opens it) and its thumbnail handler are written only when empty or ours, and removed only
+; while still ours, so another program's association survives both the install and the
+; uninstall. Our ProgID, the verb and the handler's class are keys of our own.
+!define CLASSES "Software\Classes"
+!define EXTENSION "${CLASSES}\.trk"
+!define PROGID "TarmaxionConverter.Track"
+!define THUMBNAIL_KEY "${EXTENSION}\ShellEx\{e357fccd-a995-4576-b01f-234630154e96}"
+!define THUMBNAIL_CLASS "${CLASSES}\CLSID\${THUMBNAIL_CLSID}"
+; The verb applies to every .trk file, whichever program opens them.
+!define VERB_PARENT "${CLASSES}\SystemFileAssociations\.trk"
+!define VERB_KEY "${VERB_PARENT}\shell\TarmaxionConverter.ConvertTo105"
+; Explorer reads file types once; this tells it that they changed (SHCNE_ASSOCCHANGED).
+!define REFRESH_ASSOCIATIONS "shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)"
 
 Name "${APP_NAME} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -52,6 +69,8 @@ Section "Install"
   SetOutPath "$INSTDIR"
   File "/oname=tarmaxion-converter.exe" "${WINDOW_EXE}"
   File "/oname=trkconv.exe" "${TRKCONV_EXE}"
+  File "/oname=tarmaxion-convert.exe" "${CONVERT_EXE}"
+  File "/oname=tarmaxion-thumbnails.dll" "${THUMBNAILS_DLL}"
   File "/oname=README.md" "${README}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\tarmaxion-converter.exe"
@@ -65,6 +84,31 @@ Section "Install"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+
+  WriteRegStr HKLM "${CLASSES}\${PROGID}" "" "Tarmaxion track"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}\DefaultIcon" "" "$INSTDIR\tarmaxion-converter.exe,0"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\tarmaxion-converter.exe" "%1"'
+  ReadRegStr $0 HKLM "${EXTENSION}" ""
+  ${If} $0 == ""
+  ${OrIf} $0 == "${PROGID}"
+    WriteRegStr HKLM "${EXTENSION}" "" "${PROGID}"
+  ${EndIf}
+  ; "Open with" offers the window even where another program owns .trk.
+  WriteRegStr HKLM "${EXTENSION}\OpenWithProgids" "${PROGID}" ""
+
+  WriteRegStr HKLM "${VERB_KEY}" "" "Convert to version 1.05"
+  WriteRegStr HKLM "${VERB_KEY}\command" "" '"$INSTDIR\tarmaxion-convert.exe" "%1"'
+
+  ; Explorer runs the handler in its isolated surrogate process: DisableProcessIsolation stays unset.
+  WriteRegStr HKLM "${THUMBNAIL_CLASS}" "" "Tarmaxion track thumbnails"
+  WriteRegStr HKLM "${THUMBNAIL_CLASS}\InprocServer32" "" "$INSTDIR\tarmaxion-thumbnails.dll"
+  WriteRegStr HKLM "${THUMBNAIL_CLASS}\InprocServer32" "ThreadingModel" "Apartment"
+  ReadRegStr $0 HKLM "${THUMBNAIL_KEY}" ""
+  ${If} $0 == ""
+  ${OrIf} $0 == "${THUMBNAIL_CLSID}"
+    WriteRegStr HKLM "${THUMBNAIL_KEY}" "" "${THUMBNAIL_CLSID}"
+  ${EndIf}
+  System::Call '${REFRESH_ASSOCIATIONS}'
 SectionEnd
 
 ; Removes exactly what the installer wrote; the folder goes only when nothing else is left in it.
@@ -72,8 +116,31 @@ Section "Uninstall"
   Delete "${SHORTCUT}"
   Delete "$INSTDIR\tarmaxion-converter.exe"
   Delete "$INSTDIR\trkconv.exe"
+  Delete "$INSTDIR\tarmaxion-convert.exe"
+  ; A file view still showing thumbnails keeps the handler loaded: it goes at the next start.
+  Delete /REBOOTOK "$INSTDIR\tarmaxion-thumbnails.dll"
   Delete "$INSTDIR\README.md"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+
+  ReadRegStr $0 HKLM "${EXTENSION}" ""
+  ${If} $0 == "${PROGID}"
+    DeleteRegValue HKLM "${EXTENSION}" ""
+  ${EndIf}
+  DeleteRegValue HKLM "${EXTENSION}\OpenWithProgids" "${PROGID}"
+  ReadRegStr $0 HKLM "${THUMBNAIL_KEY}" ""
+  ${If} $0 == "${THUMBNAIL_CLSID}"
+    DeleteRegKey HKLM "${THUMBNAIL_KEY}"
+  ${EndIf}
+  ; Keys that held only ours go; /ifempty keeps any key with another value or subkey in it.
+  DeleteRegKey /ifempty HKLM "${EXTENSION}\OpenWithProgids"
+  DeleteRegKey /ifempty HKLM "${EXTENSION}\ShellEx"
+  DeleteRegKey /ifempty HKLM "${EXTENSION}"
+  DeleteRegKey HKLM "${CLASSES}\${PROGID}"
+  DeleteRegKey HKLM "${THUMBNAIL_CLASS}"
+  DeleteRegKey HKLM "${VERB_KEY}"
+  DeleteRegKey /ifempty HKLM "${VERB_PARENT}\shell"
+  DeleteRegKey /ifempty HKLM "${VERB_PARENT}"
+  System::Call '${REFRESH_ASSOCIATIONS}'
 SectionEnd
