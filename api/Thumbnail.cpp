@@ -1,7 +1,7 @@
 #include "api/Thumbnail.h"
 
 #include "gfx/ScaleDown.h"
-#include "preview/MapBitmap.h"
+#include "preview/MapImage.h"
 
 namespace tarmaxion {
 

@@ -52,8 +52,13 @@ FileWrite WriteAll(const fs::path& path, std::span<const std::uint8_t> bytes) {
   return Done{};
 }
 
-// Whether an existing file may be written in place. Opening it to append changes nothing in it.
-FileWrite CheckWritable(const fs::path& path) {
+// Whether an existing file may be written in place. A mode that lets nobody write it marks it
+// read-only by its owner's choice, which holds even for a user the system lets write anything
+// (root, an administrator). Otherwise opening it to append, which changes nothing in it, asks
+// the system.
+FileWrite CheckWritable(const fs::path& path, fs::perms permissions) {
+  constexpr auto kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((permissions & kAnyWrite) == fs::perms::none) return Failed(WriteProblem::kNotWritable, SystemReason(EACCES));
   errno = 0;
   std::ofstream probe(path, std::ios::binary | std::ios::app);
   if (!probe) return Failed(WriteProblem::kNotWritable, SystemReason(errno));
@@ -111,7 +116,7 @@ FileWrite WriteFileReplacing(std::string_view utf8_path, std::span<const std::ui
     if (auto resolved = fs::canonical(target, error); !error) target = std::move(resolved);
     // Renaming over a file needs only the folder's permission; a file the user may not write
     // stays as it is, as it would with a write in place.
-    if (auto writable = CheckWritable(target); !writable) return writable;
+    if (auto writable = CheckWritable(target, existing.permissions()); !writable) return writable;
   }
   const auto temporary = TemporaryBeside(target);
   if (auto written = WriteAll(temporary, bytes); !written) {

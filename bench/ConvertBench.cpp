@@ -62,16 +62,20 @@ const Batch& TheBatch() {
   return batch;
 }
 
-void Convert(benchmark::State& state, const cli::ConvertOptions& options) {
+void Convert(benchmark::State& state, const cli::BatchOptions& options) {
+  std::istringstream no_input;
   std::ostringstream lines;
   std::ostringstream errors;
-  if (cli::RunConvert(options, lines, errors) != cli::kExitSuccess) state.SkipWithError(errors.str().c_str());
+  if (cli::RunConvert(options, {no_input, lines, errors, false, {}}) != cli::kExitSuccess) {
+    state.SkipWithError(errors.str().c_str());
+  }
 }
 
 // Every round replaces the copies of the round before, as a repeated batch with --force does.
 void ConvertThousandTracks(benchmark::State& state) {
-  cli::ConvertOptions options;
+  cli::BatchOptions options;
   options.tracks = TheBatch().Tracks();
+  options.jobs = static_cast<std::size_t>(state.range(0));
   const testing::TempDir out;
   options.out_dir = out.File("");
   options.replace = cli::Replace::kAllow;
@@ -83,8 +87,9 @@ void ConvertThousandTracks(benchmark::State& state) {
 // only at the end: ext4 makes each new file search past the inodes freed in the last seconds,
 // which would charge one round with the clean-up of the round before.
 void ConvertThousandTracksIntoNewFolder(benchmark::State& state) {
-  cli::ConvertOptions options;
+  cli::BatchOptions options;
   options.tracks = TheBatch().Tracks();
+  options.jobs = static_cast<std::size_t>(state.range(0));
   std::deque<testing::TempDir> folders;
   for (auto _ : state) {
     state.PauseTiming();
@@ -95,8 +100,9 @@ void ConvertThousandTracksIntoNewFolder(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kTracks);
 }
 
-BENCHMARK(ConvertThousandTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(ConvertThousandTracksIntoNewFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The argument is the number of tracks worked on at once (-j).
+BENCHMARK(ConvertThousandTracks)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ConvertThousandTracksIntoNewFolder)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace tarmaxion

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "api/TrackMessages.h"
-#include "preview/MapBitmap.h"
+#include "preview/MapImage.h"
 
 namespace tarmaxion::bench {
 namespace {

@@ -1,14 +1,10 @@
-// Each raster primitive on an image the size of the map (512 x 560), and the map's BMP
-// conversion. Items are pixels written (or converted).
+// Each raster primitive on an image the size of the map (512 x 560). Items are pixels written.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <random>
 #include <utility>
-#include <vector>
 
-#include "gfx/Bmp.h"
 #include "gfx/Raster.h"
 
 namespace tarmaxion {
@@ -91,39 +87,6 @@ void FloodFillBorderMaze(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * fillable);
 }
 BENCHMARK(FloodFillBorderMaze);
-
-// A bottom-up 8-bit bitmap of the map's size with a full palette and varied pixels.
-std::vector<std::uint8_t> MapSizedBmp() {
-  constexpr std::size_t kPaletteAt = 54;
-  constexpr std::size_t kPixelsAt = kPaletteAt + 256 * 4;
-  std::vector<std::uint8_t> bytes(kPixelsAt + std::size_t{kWidth} * kHeight);
-  const auto put32 = [&](std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put32(10, kPixelsAt);
-  put32(14, 40);
-  put32(18, kWidth);
-  put32(22, kHeight);
-  bytes[26] = 1;
-  bytes[28] = 8;
-  std::mt19937 random(1);
-  for (std::size_t at = kPaletteAt; at < bytes.size(); ++at) {
-    bytes[at] = static_cast<std::uint8_t>(random());
-  }
-  return bytes;
-}
-
-void ConvertMapBmp(benchmark::State& state) {
-  const auto bytes = MapSizedBmp();
-  for (auto _ : state) {
-    auto image = ImageFromBmp(bytes);
-    benchmark::DoNotOptimize(image);
-  }
-  state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
-}
-BENCHMARK(ConvertMapBmp);
 
 }  // namespace
 }  // namespace tarmaxion

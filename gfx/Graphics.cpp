@@ -1,6 +1,5 @@
 #include "gfx/Graphics.h"
 
-#include "gfx/Bmp.h"
 #include "gfx/Raster.h"
 
 namespace tarmaxion {
@@ -10,12 +9,14 @@ std::optional<Image>* Graphics::Slot(int slot) {
   return &images_[static_cast<std::size_t>(slot)];
 }
 
-bool Graphics::CreateImageFromBmp(int slot, std::span<const std::uint8_t> bmp) {
+Image* Graphics::PrepareImage(int slot, int width, int height) {
+  target_ = nullptr;
   auto* place = Slot(slot);
-  if (place == nullptr) return false;
-  // A new image ends any pass on the old one, even where it takes over the old one's pixels.
-  if (place->has_value() && target_ == &**place) target_ = nullptr;
-  return ImageFromBmp(bmp, *place).HasValue();
+  if (place == nullptr) return nullptr;
+  if (!place->has_value() || (*place)->Width() != width || (*place)->Height() != height) {
+    place->emplace(width, height);
+  }
+  return &**place;
 }
 
 bool Graphics::ImageExists(int slot) const { return ImageAt(slot) != nullptr; }

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 
 #include "gfx/Colour.h"
 #include "gfx/Glyphs.h"
@@ -21,9 +20,10 @@ class Graphics {
 
   explicit Graphics(const GlyphSource& glyphs) : glyphs_(glyphs) {}
 
-  // Replaces the image in slot (in its storage, when the size stays); on failure the slot is
-  // left empty. True on success.
-  bool CreateImageFromBmp(int slot, std::span<const std::uint8_t> bmp);
+  // The slot's image at this size, for the caller to paint whole: the image already there, with
+  // its pixels, when it has this size, else a new black one. nullptr for a slot that does not
+  // exist. Ends any drawing pass.
+  Image* PrepareImage(int slot, int width, int height);
   bool ImageExists(int slot) const;
   // The image in slot, or nullptr.
   const Image* ImageAt(int slot) const;

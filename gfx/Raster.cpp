@@ -47,7 +47,10 @@ void FillBox(Image& image, int x, int y, int width, int height, Colour colour) {
 }
 
 bool HasColour(const Image& image, Colour colour) {
-  return std::count(image.Pixels().begin(), image.Pixels().end(), colour) != 0;
+  // A 32-bit flag per lane, not a count, keeps every step of the loop at the pixels' own width.
+  std::uint32_t found = 0;
+  for (const Colour pixel : image.Pixels()) found |= pixel == colour ? 1u : 0u;
+  return found != 0;
 }
 
 void DrawLabel(Image& image, int x, int y, const GlyphMask& mask, Colour front, Colour back) {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "preview/MapBitmap.h"
+#include "preview/MapImage.h"
 #include "gfx/Colour.h"
 
 namespace tarmaxion {

@@ -1,19 +1,21 @@
 #include "preview/MapBuild.h"
 
+#include "gfx/Raster.h"
 #include "preview/Caption.h"
 #include "preview/Landmap.h"
+#include "preview/MapImage.h"
 
 namespace tarmaxion {
 
-std::optional<Text> BuildMap(const ByteReader& track, MapBitmap bitmap, const TrackInfo& info,
+std::optional<Text> BuildMap(const ByteReader& track, const TrackInfo& info,
                              const LandmapColourTable& colours, const Text& track_file_name,
                              Graphics& graphics, int image_slot, int font_id) {
-  ResetMapBitmap(bitmap);
-  // Making the image from the blank bitmap first tells whether the image service can make
-  // one at all before any terrain work is done; it also drops the previous track's image.
-  if (!graphics.CreateImageFromBmp(image_slot, bitmap)) return std::nullopt;
-  DecodeLandmap(track, bitmap, colours);
-  graphics.CreateImageFromBmp(image_slot, bitmap);
+  // The landmap and the band between them paint every pixel, so nothing of the previous
+  // track's map survives in the reused image.
+  Image* const map = graphics.PrepareImage(image_slot, kMapWidth, kMapHeight);
+  if (map == nullptr) return std::nullopt;
+  DrawLandmap(track, *map, colours);
+  FillBox(*map, 0, kMapAreaRows, kMapWidth, kMapHeight - kMapAreaRows, kBackgroundColour);
 
   const CaptionRecord record = ChooseCaptionRecord(info);
   const Text track_name = TrackName(track_file_name);

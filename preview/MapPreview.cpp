@@ -1,7 +1,6 @@
 #include "preview/MapPreview.h"
 
 #include "preview/Caption.h"
-#include "preview/MapBitmap.h"
 #include "preview/MapBuild.h"
 #include "preview/ObjectMarkers.h"
 #include "preview/Palette.h"
@@ -15,13 +14,13 @@ constexpr int kMapSlot = 1;
 }  // namespace
 
 MapPreview::MapPreview(const GlyphSource* caption_glyphs)
-    : graphics_(caption_glyphs != nullptr ? *caption_glyphs : no_glyphs_), bitmap_(kMapBitmapSize) {}
+    : graphics_(caption_glyphs != nullptr ? *caption_glyphs : no_glyphs_) {}
 
 std::optional<Text> MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info,
                                      const Text& file_name) {
   const ByteReader reader(track);
-  auto map_name = BuildMap(reader, MapBitmap(bitmap_.data(), kMapBitmapSize), info, kLandmapColours,
-                           file_name, graphics_, kMapSlot, kCaptionFont);
+  auto map_name =
+      BuildMap(reader, info, kLandmapColours, file_name, graphics_, kMapSlot, kCaptionFont);
   DrawWater(reader, info, graphics_, kMapSlot);
   DrawObjects(track, info, kObjectColours, graphics_, kMapSlot);
   return map_name;

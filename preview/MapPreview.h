@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <vector>
 
 #include "base/Text.h"
 #include "gfx/Glyphs.h"
@@ -36,7 +35,6 @@ class MapPreview {
  private:
   NoGlyphs no_glyphs_;
   Graphics graphics_;
-  std::vector<std::uint8_t> bitmap_;
 };
 
 }  // namespace tarmaxion

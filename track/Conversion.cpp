@@ -8,15 +8,16 @@
 
 namespace tarmaxion {
 
-std::string ConvertedName(std::string_view track_path) {
+std::string_view TrackStem(std::string_view track_path) {
   constexpr std::string_view kExtension = ".trk";
   const bool has_extension =
       track_path.size() >= kExtension.size() &&
       std::equal(kExtension.begin(), kExtension.end(), track_path.end() - kExtension.size(),
                  [](char wanted, char got) { return wanted == std::tolower(static_cast<unsigned char>(got)); });
-  const auto stem = has_extension ? track_path.substr(0, track_path.size() - kExtension.size()) : track_path;
-  return std::string(stem) + "_c.trk";
+  return has_extension ? track_path.substr(0, track_path.size() - kExtension.size()) : track_path;
 }
+
+std::string ConvertedName(std::string_view track_path) { return std::string(TrackStem(track_path)) + "_c.trk"; }
 
 void RemapObjectTypes(std::span<std::uint8_t> track, const TrackLayout& layout) {
   const ByteReader reader(track);

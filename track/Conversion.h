@@ -11,6 +11,9 @@
 
 namespace tarmaxion {
 
+// The path without a final ".trk" in any case; any other path whole. UTF-8.
+std::string_view TrackStem(std::string_view track_path);
+
 // The copy's default path: a path ending in ".trk" (in any case) gets "_c.trk" in place of it;
 // any other path keeps all of itself and gets "_c.trk" after it, so no two names lose their
 // differences ("" gives "_c.trk"). UTF-8.

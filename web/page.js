@@ -1,22 +1,26 @@
 // The page: a view over the window model in WebAssembly. It hands the model the bytes of the
 // files the user chooses or drops and shows what the model says: the info list, the map and
-// the log. Besides the window's two commands it converts every dropped track into one zip and
-// saves the map as PNG. Nothing leaves the browser.
+// the log. Besides the window's two commands it keeps every dropped track in a gallery
+// (gallery.js), converts them all into one zip, and saves the map as PNG. Nothing leaves the
+// browser.
 import TarmaxionModule from "./tarmaxion.js";
 import { zipSync } from "./fflate.js";
+import { Gallery } from "./gallery.js";
 import { installApp } from "./install.js";
 
 const element = (id) => document.getElementById(id);
 const infoList = element("info-list");
 const mapView = element("map-view");
+const mapNote = element("map-note");
 const logPanel = element("log-panel");
-const dropList = element("drop-list");
+
+// How many files of a drop are read ahead of the one the model takes next.
+const kReadAhead = 16;
 
 let wasm = null;  // the module: its constants and classes
 let window_ = null;  // the window model
-let converter = null;  // the track API for the zip's copies
-// The tracks of the last drop: {name, copyName, copy (Uint8Array) or null, reason}.
-let dropped = [];
+let dropped = null;  // the list of dropped tracks
+let gallery = null;  // its cards
 
 // Shows what the model says changed.
 function show() {
@@ -28,7 +32,8 @@ function show() {
     const pixels = new Uint8ClampedArray(buffer, byteOffset, length);
     mapView.getContext("2d").putImageData(new ImageData(pixels, view.map.width, view.map.height), 0, 0);
   }
-  mapView.dataset.track = view.mapIsCurrent ? view.trackName : "";
+  mapNote.textContent = view.mapNote;
+  mapView.classList.toggle("stale", view.mapNote !== "");
 }
 
 // Commands finished so far, so that scripts driving the page know when one has run its course.
@@ -50,8 +55,10 @@ function guarded(command) {
 }
 
 // A file's bytes, or the browser's reason why there are none. Files too large for any track are
-// not read at all beyond their size, so a huge file costs no memory.
-async function readFile(file) {
+// not read at all beyond their size, so a huge file costs no memory. A folder is no track; its
+// files are not walked.
+async function readFile(file, isFolder) {
+  if (isFolder) return { reason: wasm.folderReason };
   if (file.size > wasm.maxTrackSize) return { reason: "" };
   try {
     return { bytes: new Uint8Array(await file.arrayBuffer()) };
@@ -82,47 +89,26 @@ function download(name, data, type) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
+// Hands over a copy the model gave ({name, bytes}) and logs it as the save command does.
+function saveCopy(copy) {
+  download(copy.name, copy.bytes.slice(), "application/octet-stream");
+  window_.saved(copy.name);
+}
+
 function save() {
   const copy = window_.save();
-  if (copy !== null) {
-    download(copy.name, copy.bytes.slice(), "application/octet-stream");
-    window_.saved(copy.name);
-  }
+  if (copy !== null) saveCopy(copy);
   show();
 }
 
 function savePng() {
-  const track = mapView.dataset.track;
-  if (!track) {
-    window_.logNoMap();
-    show();
-    return;
-  }
-  const name = `${track.replace(/\.trk$/i, "")}.png`;
+  const name = window_.saveMap();
+  if (name === null) return show();
   mapView.toBlob((blob) => {
     if (blob !== null) return download(name, blob);
     window_.logMapNotSaved(name);
     show();
   }, "image/png");
-}
-
-function listDropped() {
-  dropList.replaceChildren(
-    ...dropped.map((track) => {
-      const item = document.createElement("li");
-      item.textContent = track.copy ? `${track.name}: ready as ${track.copyName}` : `${track.name}: ${track.reason}`;
-      if (!track.copy) item.className = "refused";
-      return item;
-    }),
-  );
-}
-
-// One dropped item for the zip: its copy, or the core's reason why there is none.
-function convertForZip(file, read) {
-  if (read.bytes) converter.receive(read.bytes.length).set(read.bytes);
-  else if (file.size <= wasm.maxTrackSize) return { name: file.name, copy: null, reason: wasm.Converter.unreadable(file.name, read.reason) };
-  const result = converter.convert(file.name, read.bytes ? read.bytes.length : file.size);
-  return { name: file.name, copyName: result.copyName, copy: result.copy ? result.copy.slice() : null, reason: result.reason };
 }
 
 async function drop(event) {
@@ -136,42 +122,68 @@ async function drop(event) {
   await dropFiles(pairs.filter(([file]) => file !== null));
 }
 
-// Files dropped, or several chosen at once: each with its entry where the browser gives one.
+// Files dropped, or several chosen at once, each with its entry where the browser gives one: every
+// one joins the list, and the one the drop rule picks loads as soon as it is read.
 async function dropFiles(files) {
-  const plan = window_.planDrop(files.map(([, entry]) => !(entry && entry.isDirectory)));
+  const folders = files.map(([, entry]) => Boolean(entry && entry.isDirectory));
+  const plan = window_.planDrop(folders.map((isFolder) => !isFolder));
   if (plan === null) return;
-  // A folder is no track; its files are not walked.
+  // A few files are read ahead, as each read waits for the browser's file service.
   const reads = [];
-  for (const [file, entry] of files) reads.push(entry && entry.isDirectory ? { reason: wasm.folderReason } : await readFile(file));
-  dropped = files.map(([file], i) => convertForZip(file, reads[i]));
-  listDropped();
-  load(files[plan.load][0], reads[plan.load], plan.files);
+  const readAhead = (i) => {
+    if (i < files.length) reads[i] = readFile(files[i][0], folders[i]);
+  };
+  for (let i = 0; i < kReadAhead; ++i) readAhead(i);
+  for (const [i, [file]] of files.entries()) {
+    const isFolder = folders[i];
+    const read = await reads[i];
+    reads[i] = null;
+    readAhead(i + kReadAhead);
+    let card;
+    if (read.bytes) {
+      dropped.receive(read.bytes.length).set(read.bytes);
+      card = dropped.add(file.name, read.bytes.length);
+    } else {
+      card = dropped.addUnreadable(file.name, read.reason, file.size);
+    }
+    gallery.add(card, read.bytes, guarded(async () => load(file, await readFile(file, isFolder), 0)));
+    if (i === plan.load) load(file, read, plan.files);
+  }
+  gallery.arrange();
 }
 
 // One file is loaded as the window loads it; several are taken in as a drop.
 async function openFiles(files) {
-  if (files.length === 1) load(files[0], await readFile(files[0]), 0);
+  if (files.length === 1) load(files[0], await readFile(files[0], false), 0);
   else await dropFiles(files.map((file) => [file, null]));
 }
 
 function convertAll() {
-  const copies = dropped.filter((track) => track.copy);
+  const copies = dropped.copies();
   if (copies.length === 0) {
-    window_.logNothingToConvert();
+    window_.logNothingToConvert(dropped);
     show();
     return;
   }
+  // The model names every copy apart, so none replaces another in the zip.
   const files = {};
-  for (const track of copies) files[track.copyName] = track.copy;
-  download("tracks_c.zip", zipSync(files, { level: 6 }), "application/zip");
-  window_.logZipSaved(copies.length, dropped.length);
+  for (const copy of copies) files[copy.name] = copy.bytes;
+  download(wasm.zipName, zipSync(files, { level: 6 }), "application/zip");
+  window_.logZipSaved(dropped);
   show();
 }
 
 async function start() {
   wasm = await TarmaxionModule();
   window_ = new wasm.Window();
-  converter = new wasm.Converter();
+  dropped = new wasm.Dropped();
+  gallery = new Gallery({
+    order: (by, filter) => dropped.gallery(by, filter),
+    save: guarded(async (index) => {
+      saveCopy(dropped.copy(index));
+      show();
+    }),
+  });
 
   element("load").addEventListener("click", () => element("load-file").click());
   element("load-file").addEventListener(
@@ -185,6 +197,10 @@ async function start() {
   element("save").addEventListener("click", guarded(save));
   element("save-png").addEventListener("click", guarded(savePng));
   element("convert-all").addEventListener("click", guarded(convertAll));
+  element("clear").addEventListener("click", () => {
+    dropped.clear();
+    gallery.clear();
+  });
   document.addEventListener("dragover", (event) => {
     event.preventDefault();
     document.body.classList.add("dragging");
@@ -195,11 +211,12 @@ async function start() {
   show();
   installApp(guarded(async (handles) => openFiles(await Promise.all(handles.map((handle) => handle.getFile())))));
   // For scripts that drive or time the page: when it became ready (milliseconds since the
-  // navigation started), and the load command on bytes already in memory.
+  // navigation started), the load command on bytes already in memory, and the thumbnails drawn.
   window.tarmaxion = {
     readyMs: performance.now(),
     finished: () => finished,
     show: (name, bytes) => load({ name, size: bytes.length }, { bytes }, 0),
+    thumbnails: () => gallery.drawn,
   };
 }
 

@@ -12,8 +12,9 @@ namespace tarmaxion::cli {
 
 enum class ImageFormat { kPng, kBmp };
 
-// BMP for a name ending in ".bmp" (any case), PNG otherwise.
-ImageFormat FormatForName(std::string_view path);
+// PNG for a name without an extension or ending in ".png", BMP for ".bmp" (in any case);
+// nothing for another extension, which names a format trkconv does not write.
+std::optional<ImageFormat> FormatForName(std::string_view path);
 
 // Bottom-up rows of blue, green, red bytes, each row padded to four bytes, no palette.
 std::vector<std::uint8_t> EncodeBmp(const Image& image);

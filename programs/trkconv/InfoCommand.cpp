@@ -13,8 +13,9 @@ void PrintLines(const TrackReport& report, std::ostream& out) {
 
 }  // namespace
 
-bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
-  TrackLoader loader;
+bool RunInfo(const InfoOptions& options, const Console& console) {
+  auto& out = console.out;
+  TrackLoader loader(console.in);
   bool all_listed = true;
   bool first_block = true;  // blocks after the first start with a blank line
   for (const auto& path : options.tracks) {
@@ -30,7 +31,7 @@ bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
     if (!loaded || (*loaded)->outcome != TrackOutcome::kRead) {
       all_listed = false;
       out.flush();
-      ReportFailure(err, path, loaded ? (*loaded)->message.Utf8() : loaded.Failure().message);
+      ReportFailure(console.err, path, loaded ? (*loaded)->message.Utf8() : loaded.Failure().message);
     }
   }
   return all_listed;

@@ -1,9 +1,10 @@
 // trkconv info: the window's info list for each track, as UTF-8 text or JSON lines.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
+
+#include "programs/trkconv/Trkconv.h"
 
 namespace tarmaxion::cli {
 
@@ -17,6 +18,6 @@ struct InfoOptions {
 // Text: each track's lines, a blank line between tracks. JSON: one object per line. A track
 // the window refuses is listed as far as the window lists it and reported on err. True when
 // every track was listed.
-bool RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err);
+bool RunInfo(const InfoOptions& options, const Console& console);
 
 }  // namespace tarmaxion::cli

@@ -21,10 +21,8 @@ void Add(OutputGuard::FilesByKey& files, const std::string& utf8_path) {
   if (const auto key = KeyOf(NativePath(utf8_path))) files[*key].push_back(utf8_path);
 }
 
-bool Holds(const OutputGuard::FilesByKey& files, const fs::path& path) {
-  const auto key = KeyOf(path);
-  if (!key) return false;
-  const auto same_key = files.find(*key);
+bool Holds(const OutputGuard::FilesByKey& files, const OutputGuard::FileKey& key, const fs::path& path) {
+  const auto same_key = files.find(key);
   if (same_key == files.end()) return false;
   for (const auto& candidate : same_key->second) {
     std::error_code error;
@@ -46,8 +44,11 @@ FileOutcome OutputGuard::MayWrite(const std::string& output) const {
   const auto status = fs::status(path, error);
   if (!fs::exists(status)) return Done{};
   if (fs::is_directory(status)) return refused(" is a folder");
-  if (Holds(inputs_, path)) return refused(" is one of the input files and is never replaced");
-  if (Holds(written_, path)) return refused(" was already written by this run");
+  if (const auto key = KeyOf(path)) {
+    if (Holds(inputs_, *key, path)) return refused(" is one of the input files and is never replaced");
+    const std::scoped_lock lock(written_mutex_);
+    if (Holds(written_, *key, path)) return refused(" was already written by this run");
+  }
   if (replace_ == Replace::kRefuse) return AlreadyExists(output);
   return Done{};
 }
@@ -56,6 +57,9 @@ Failure OutputGuard::AlreadyExists(const std::string& output) {
   return Failure{FailureKind::kOutputRefused, output + " already exists (--force replaces it)"};
 }
 
-void OutputGuard::Written(const std::string& output) { Add(written_, output); }
+void OutputGuard::Written(const std::string& output) {
+  const std::scoped_lock lock(written_mutex_);
+  Add(written_, output);
+}
 
 }  // namespace tarmaxion::cli

@@ -1,11 +1,13 @@
 // Decides whether trkconv may write a file: never over one of its inputs, never twice to the
-// same file in one run, and over an existing file only when asked to.
+// same file in one run, and over an existing file only when asked to. The threads of a batch
+// share one guard.
 #pragma once
 
 #include <compare>
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,7 @@ class OutputGuard {
 
  private:
   FilesByKey inputs_;
+  mutable std::mutex written_mutex_;
   FilesByKey written_;
   Replace replace_;
 };

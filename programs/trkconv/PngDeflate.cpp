@@ -1,6 +1,8 @@
 // PNG written here, compressed by libdeflate. A map has a few dozen colours, so it is stored
 // with a palette: a third of the bytes of RGB to compress, and a smaller file. Only an image with
 // more than 256 colours (a scaled-down map, whose averaging mixes colours) is stored as RGB.
+// Rows are not filtered: a map's flat areas repeat whole runs of bytes, which the compressor
+// finds unaided; on whole and scaled maps PNG's filters saved little or made files larger.
 // docs/performance.md has the measurements behind the level and the filters.
 #include "programs/trkconv/ImageFiles.h"
 
@@ -22,7 +24,6 @@ constexpr std::size_t kMaxPaletteSize = 256;
 constexpr std::uint8_t kColourTypeRgb = 2;
 constexpr std::uint8_t kColourTypeIndexed = 3;
 constexpr std::uint8_t kFilterNone = 0;
-constexpr std::uint8_t kFilterUp = 2;
 
 void AppendBigEndian32(Bytes& bytes, std::uint32_t value) {
   for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<std::uint8_t>(value >> shift));
@@ -72,24 +73,14 @@ bool IndexedRows(const Image& image, Bytes& rows, std::vector<Colour>& palette) 
   return true;
 }
 
-// RGB rows, each but the first as its difference to the row above (the Up filter), which
-// compresses the smooth colours of a scaled map best for its cost.
 void RgbRows(const Image& image, Bytes& rows) {
-  const auto row_size = 3 * image.Pitch();
-  rows.assign((row_size + 1) * static_cast<std::size_t>(image.Height()), 0);
-  Bytes previous(row_size, 0);
-  Bytes current(row_size);
+  rows.clear();
+  rows.reserve((3 * image.Pitch() + 1) * static_cast<std::size_t>(image.Height()));
   for (int y = 0; y < image.Height(); ++y) {
-    std::size_t at = 0;
+    rows.push_back(kFilterNone);
     for (const Colour colour : std::span(image.Row(y), image.Pitch())) {
-      current[at++] = RedOf(colour);
-      current[at++] = GreenOf(colour);
-      current[at++] = BlueOf(colour);
+      rows.insert(rows.end(), {RedOf(colour), GreenOf(colour), BlueOf(colour)});
     }
-    auto* out = rows.data() + static_cast<std::size_t>(y) * (row_size + 1);
-    *out++ = kFilterUp;
-    for (std::size_t i = 0; i < row_size; ++i) out[i] = static_cast<std::uint8_t>(current[i] - previous[i]);
-    previous.swap(current);
   }
 }
 

@@ -20,4 +20,7 @@ ProcessConsole::~ProcessConsole() = default;
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return isatty(fileno(stderr)) != 0; }
 
+// Text and bytes are alike here.
+void ProcessConsole::MakeOutputBinary() {}
+
 }  // namespace tarmaxion::cli

@@ -1,5 +1,6 @@
 // What trkconv needs from the process it runs in, whichever system that is: its arguments in
-// UTF-8 and whether the error stream is a terminal. Each system supplies it in a file of its own.
+// UTF-8, whether the error stream is a terminal, and binary standard streams for track and
+// image bytes. Each system supplies it in a file of its own.
 #pragma once
 
 #include <memory>
@@ -18,6 +19,8 @@ class ProcessConsole {
   // The arguments after the program name.
   const std::vector<std::string>& Arguments() const { return arguments_; }
   bool ErrorStreamIsTerminal() const;
+  // Standard output passes bytes as they are from now on.
+  void MakeOutputBinary();
 
  private:
   struct SystemParts;

@@ -2,17 +2,76 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
+#include <thread>
 
+#include "programs/trkconv/CommandSuggestion.h"
 #include "programs/trkconv/ConvertCommand.h"
+#include "programs/trkconv/ImageFiles.h"
 #include "programs/trkconv/InfoCommand.h"
-#include "programs/trkconv/PreviewExport.h"
+#include "programs/trkconv/PreviewCommand.h"
 
 namespace tarmaxion::cli {
 namespace {
 
+constexpr std::array<std::string_view, 3> kCommands = {"info", "convert", "preview"};
+
 Replace ReplaceFrom(bool force) { return force ? Replace::kAllow : Replace::kRefuse; }
 
 int ExitCodeFor(bool all_succeeded) { return all_succeeded ? kExitSuccess : kExitFailure; }
+
+
+// A word where the command belongs that names none: CLI11 would only say that a command is
+// required.
+void CheckCommand(const std::vector<std::string>& args) {
+  if (args.empty() || args[0].starts_with('-')) return;
+  if (std::find(kCommands.begin(), kCommands.end(), args[0]) != kCommands.end()) return;
+  const auto nearest = NearestCommand(args[0], kCommands);
+  throw CLI::ValidationError("trkconv", "'" + args[0] + "' is not a command; " +
+                                            (nearest ? "did you mean '" + std::string(*nearest) + "'?"
+                                                     : std::string("the commands are info, convert and preview")));
+}
+
+// Standard input holds one track, and only -o can name what a track without a name becomes.
+void CheckStandardInput(const std::vector<std::string>& tracks, bool named_output) {
+  const auto count = std::count(tracks.begin(), tracks.end(), kStandardStream);
+  if (count > 1) throw CLI::ValidationError("TRACK", "standard input (-) can be read only once");
+  if (count == 1 && !named_output) {
+    throw CLI::ValidationError("TRACK", "a track from standard input (-) needs -o to name its output");
+  }
+}
+
+// Options convert and preview share.
+struct BatchFlags {
+  explicit BatchFlags(std::size_t cores) : cores(cores), jobs(cores) {}
+  std::size_t cores;
+  bool force = false;
+  std::size_t jobs;
+};
+
+CLI::Option* AddBatchOptions(CLI::App& command, BatchOptions& batch, BatchFlags& flags, const std::string& what) {
+  auto* output_option = command.add_option("-o,--output", batch.output,
+                                           "The " + what + "'s file (one TRACK only; - for standard output)");
+  command.add_option("--out-dir", batch.out_dir, "Folder for the " + what + "s, under their default names")
+      ->check(CLI::ExistingDirectory)
+      ->excludes(output_option);
+  command.add_flag("--force", flags.force, "Replace existing " + what + "s (never an input)");
+  command.add_option("-j,--jobs", flags.jobs, "Tracks worked on at once (default and at most: the cores, " +
+                                                  std::to_string(flags.cores) + ")")
+      ->check(CLI::Range(1, 1 << 16));
+  command.add_option("TRACK", batch.tracks, "Track files (- for standard input)")->required();
+  return output_option;
+}
+
+void FinishBatchOptions(BatchOptions& batch, const BatchFlags& flags) {
+  if (!batch.output.empty() && batch.tracks.size() != 1) {
+    throw CLI::ValidationError("-o,--output", "takes exactly one TRACK; use --out-dir for several");
+  }
+  CheckStandardInput(batch.tracks, !batch.output.empty());
+  batch.replace = ReplaceFrom(flags.force);
+  // More threads than cores would only take turns on them, each with the memory of a map.
+  batch.jobs = std::min(flags.jobs, flags.cores);
+}
 
 }  // namespace
 
@@ -27,35 +86,40 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
   auto* info =
       app.add_subcommand("info", "Print each track's info list (UTF-8), a blank line between tracks");
   info->add_flag("--json", json, "One JSON object per track, one object per line");
-  info->add_option("TRACK", info_options.tracks, "Track files")->required();
+  info->add_option("TRACK", info_options.tracks, "Track files (- for standard input)")->required();
 
-  ConvertOptions convert_options;
-  bool convert_force = false;
+  const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+  BatchOptions convert_options;
+  BatchFlags convert_flags(cores);
   auto* convert = app.add_subcommand("convert", "Write the version-1.05 copy of each track");
-  auto* output =
-      convert->add_option("-o,--output", convert_options.output, "The copy's file (one TRACK only)");
-  convert
-      ->add_option("--out-dir", convert_options.out_dir, "Folder for the copies, under their default names")
-      ->check(CLI::ExistingDirectory)
-      ->excludes(output);
-  convert->add_flag("--force", convert_force, "Replace existing copies (never an input)");
-  convert->add_option("TRACK", convert_options.tracks, "Track files")->required();
+  AddBatchOptions(*convert, convert_options, convert_flags, "copy");
 
   PreviewOptions preview_options;
-  bool preview_force = false;
-  auto* preview =
-      app.add_subcommand("preview", "Write the track's 512 x 560 map image (PNG, or BMP for .bmp)");
-  preview->add_option("-o,--output", preview_options.output, "The image file (default: TRACK with .png)");
-  preview->add_flag("--force", preview_force, "Replace an existing image (never the track)");
-  preview->add_option("TRACK", preview_options.track, "Track file")->required();
+  BatchFlags preview_flags(cores);
+  auto* preview = app.add_subcommand(
+      "preview", "Write each track's 512 x 560 map image (PNG, or BMP for a name ending in .bmp)");
+  preview->add_option("--size", preview_options.size,
+                      "Scale the image down so that its longer side has N pixels (a thumbnail)")
+      ->check(CLI::Range(1, 1 << 16));
+  bool map_only = false;
+  preview->add_flag("--map-only", map_only, "The 512 x 512 map alone, without the caption band below it");
+  AddBatchOptions(*preview, preview_options.batch, preview_flags, "image")
+      ->check(
+          [](const std::string& name) -> std::string {
+            if (FormatForName(name)) return "";
+            return "trkconv writes PNG (.png, or a name without extension) or BMP (.bmp), not " + name;
+          },
+          "IMAGE");
 
   try {
+    CheckCommand(args);
     auto reversed = args;  // CLI11 takes a vector of arguments last one first
     std::reverse(reversed.begin(), reversed.end());
     app.parse(reversed);
-    if (convert->parsed() && !convert_options.output.empty() && convert_options.tracks.size() != 1) {
-      throw CLI::ValidationError("-o,--output", "takes exactly one TRACK; use --out-dir for several");
-    }
+    if (info->parsed()) CheckStandardInput(info_options.tracks, true);
+    if (convert->parsed()) FinishBatchOptions(convert_options, convert_flags);
+    if (preview->parsed()) FinishBatchOptions(preview_options.batch, preview_flags);
+    if (map_only) preview_options.area = ThumbnailArea::kMapArea;
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error, console.out, console.err);
     return code == static_cast<int>(CLI::ExitCodes::Success) ? kExitSuccess : kExitUsage;
@@ -63,15 +127,10 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
 
   if (info->parsed()) {
     info_options.format = json ? InfoFormat::kJson : InfoFormat::kText;
-    return ExitCodeFor(RunInfo(info_options, console.out, console.err));
+    return ExitCodeFor(RunInfo(info_options, console));
   }
-  if (convert->parsed()) {
-    convert_options.replace = ReplaceFrom(convert_force);
-    convert_options.progress_bar = console.err_is_terminal;
-    return RunConvert(convert_options, console.out, console.err);
-  }
-  preview_options.replace = ReplaceFrom(preview_force);
-  return ExitCodeFor(RunPreview(preview_options, console.out, console.err));
+  if (convert->parsed()) return RunConvert(convert_options, console);
+  return RunPreview(preview_options, console);
 }
 
 }  // namespace tarmaxion::cli

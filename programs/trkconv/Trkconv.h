@@ -1,6 +1,8 @@
 // The trkconv command line: parses the arguments and runs one command.
 #pragma once
 
+#include <functional>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,9 +14,12 @@ inline constexpr int kExitFailure = 1;  // at least one file failed; each is rep
 inline constexpr int kExitUsage = 2;    // the command line itself is wrong
 
 struct Console {
+  std::istream& in;  // a track named "-"
   std::ostream& out;
   std::ostream& err;
   bool err_is_terminal = false;  // progress bars go to err only then
+  // Called before image or track bytes go to out, where text and binary data differ (Windows).
+  std::function<void()> binary_out;
 };
 
 // args are the UTF-8 arguments after the program name.

@@ -78,8 +78,8 @@ class MapBuildTest : public testing::PreviewCanvas {
  protected:
   std::optional<Text> Build(const TrackBuilder& builder, const Text& file_name) {
     track_ = Parse(builder);
-    return BuildMap(ByteReader(track_.bytes), Bitmap(), track_.info, kLandmapColours, file_name,
-                    graphics_, kSlot, kFont);
+    return BuildMap(ByteReader(track_.bytes), track_.info, kLandmapColours, file_name, graphics_,
+                    kSlot, kFont);
   }
 
   testing::ParsedTrack track_;
@@ -103,6 +103,13 @@ TEST_F(MapBuildTest, ImageShowsTheTerrainAndTheCaptionBand) {
   EXPECT_EQ(Pixel(33, 511), kBackground);
   EXPECT_EQ(Pixel(511, 0), kBackground);
   EXPECT_EQ(Pixel(0, 559), kBackground);
+}
+
+TEST_F(MapBuildTest, EachMapStartsAfreshWithoutTheTerrainOfTheOneBefore) {
+  ASSERT_TRUE(Build(TrackBuilder().Landmap({0xFFF2, 0xFFF2}), "a.trk"));
+  ASSERT_TRUE(Build(TrackBuilder().Landmap({0x0013}), "a.trk"));
+  EXPECT_EQ(Count(Rgb(145, 202, 91)), 0);
+  EXPECT_EQ(Count(Rgb(190, 210, 130)), 1);
 }
 
 // The headless glyph of every character inks a frame from (1, 2) to (7, 11) of its 9 x 16 cell,
@@ -137,8 +144,8 @@ TEST_F(MapBuildTest, CaptionLinesAreWhiteOnTheBandColourInOpaqueCells) {
 TEST_F(MapBuildTest, NoImageMeansNoCaptionAndNoMapName) {
   // An image slot the drawing services do not have stands for an image that cannot be made.
   track_ = Parse(TrackBuilder().Record(1, "Bob", 4567));
-  EXPECT_FALSE(BuildMap(ByteReader(track_.bytes), Bitmap(), track_.info, kLandmapColours, "a.trk",
-                        graphics_, Graphics::kSlotCount, kFont));
+  EXPECT_FALSE(BuildMap(ByteReader(track_.bytes), track_.info, kLandmapColours, "a.trk", graphics_,
+                        Graphics::kSlotCount, kFont));
 }
 
 }  // namespace

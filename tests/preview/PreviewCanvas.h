@@ -1,4 +1,4 @@
-// A map image to draw on in preview tests: the bitmap, the drawing services over the
+// A map image to draw on in preview tests: the drawing services over the
 // deterministic headless glyphs, and a track parsed the way the listing parses it.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "preview/MapBitmap.h"
+#include "preview/MapImage.h"
 #include "tools/builders/TrackBuilder.h"
 #include "track/TrackInfo.h"
 #include "track/TrackLayout.h"
@@ -39,12 +39,11 @@ class PreviewCanvas : public ::testing::Test {
  protected:
   PreviewCanvas() { glyphs_.LoadFont(kFont, "Lucida Console", 12); }
 
-  MapBitmap Bitmap() { return MapBitmap(bitmap_.data(), kMapBitmapSize); }
-
   // A map image in the background colour everywhere, as a track without terrain gives.
   void MakeBlankImage() {
-    ResetMapBitmap(Bitmap());
-    ASSERT_TRUE(graphics_.CreateImageFromBmp(kSlot, bitmap_));
+    Image* const image = graphics_.PrepareImage(kSlot, kMapWidth, kMapHeight);
+    ASSERT_NE(image, nullptr);
+    FillBox(*image, 0, 0, kMapWidth, kMapHeight, kBackgroundColour);
   }
 
   // A colour no drawing uses when there is no image, so that the test fails instead of crashing.
@@ -62,7 +61,6 @@ class PreviewCanvas : public ::testing::Test {
 
   HeadlessPlatform glyphs_;
   Graphics graphics_{glyphs_};
-  std::vector<std::uint8_t> bitmap_ = std::vector<std::uint8_t>(kMapBitmapSize, 0xEE);
 };
 
 }  // namespace tarmaxion::testing

@@ -146,11 +146,13 @@ TEST(BatchProcessTest, StoppedBatchFinishesTheCopyInHandSaysHowFarItGotAndLeaves
   TempDir dir;
   const auto copies = WriteBatch(dir.Path() / "in", kTracks, "Ann");
   const auto tracks = TracksOf(dir.Path() / "in");
+  // One thread, and two, in turns.
   for (const int delay_ms : {20, 35, 50, 65, 80}) {
-    SCOPED_TRACE(delay_ms);
+    const std::string jobs = delay_ms % 2 == 0 ? "1" : "2";
+    SCOPED_TRACE(std::to_string(delay_ms) + " ms, -j " + jobs);
     const auto out = dir.Path() / ("out" + std::to_string(delay_ms));
     fs::create_directory(out);
-    const Trkconv run(Args({"convert", "--out-dir", out.string()}, tracks), out);
+    const Trkconv run(Args({"convert", "-j", jobs, "--out-dir", out.string()}, tracks), out);
     run.WaitForFirstCopy();
     std::this_thread::sleep_for(std::chrono::milliseconds(delay_ms));
     run.Signal(SIGTERM);

@@ -26,7 +26,11 @@ TEST(CommandLineTest, UsageErrorsExitWithTwoAndTouchNothing) {
       {"convert", "-o", dir.File("x.trk"), "--out-dir", dir.File(""), track},
       {"convert", "--out-dir", dir.File("no-such-folder"), track},
       {"preview"},
-      {"preview", track, track},
+      {"preview", "-o", dir.File("x.png"), track, track},
+      {"preview", "-o", dir.File("map.jpg"), track},
+      {"convert", "-j", "0", track},
+      {"convert", "-"},
+      {"info", "-", "-"},
   };
   for (const auto& args : usage_errors) {
     const auto run = RunInProcess(args);
@@ -35,6 +39,21 @@ TEST(CommandLineTest, UsageErrorsExitWithTwoAndTouchNothing) {
     EXPECT_FALSE(run.err.empty()) << ::testing::PrintToString(args);
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(CommandLineTest, AMistypedCommandIsNamedWithTheNearestOne) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"conv", "'conv' is not a command; did you mean 'convert'?"},
+      {"previwe", "did you mean 'preview'?"},
+      {"Info", "did you mean 'info'?"},
+      {"frobnicate", "the commands are info, convert and preview"},
+  };
+  for (const auto& [word, message] : cases) {
+    const auto run = RunInProcess({word, "x.trk"});
+    EXPECT_EQ(run.exit_code, 2) << word;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+  }
+  EXPECT_NE(RunInProcess({"preview", "-o", "map.jpg", "x.trk"}).err.find("not map.jpg"), std::string::npos);
 }
 
 TEST(CommandLineTest, HelpAndVersionSucceed) {

@@ -147,6 +147,13 @@ TEST_F(ConvertTest, AnExistingCopyIsReplacedOnlyWithForce) {
   const auto forced = RunInProcess({"convert", "--force", path});
   EXPECT_EQ(forced.exit_code, 0) << forced.err;
   EXPECT_EQ(ReadBytes(copy), WindowCopy(bytes));
+
+  // A read-only copy stays, whoever runs the batch (root included).
+  const auto locked = dir_.Write("locked.trk", {4, 5});
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const auto read_only = RunInProcess({"convert", "--force", "-o", locked, path});
+  EXPECT_EQ(read_only.exit_code, 1);
+  EXPECT_EQ(ReadBytes(locked), (std::vector<std::uint8_t>{4, 5}));
 }
 
 TEST_F(ConvertTest, AnInputIsNeverReplacedEvenWithForce) {
@@ -201,7 +208,9 @@ TEST_F(ConvertTest, ACopyThatCannotBeWrittenIsAFailureThatSaysWhy) {
   const auto track = dir_.Write("a.trk", RichTrack().Build());
   const auto no_folder = RunInProcess({"convert", "-o", dir_.File("no/such/folder/x.trk"), track});
   EXPECT_EQ(no_folder.exit_code, 1);
-  EXPECT_NE(no_folder.err.find("Not saved"), std::string::npos) << no_folder.err;
+  // The path as given, not only its file part, which alone would not say what is missing.
+  EXPECT_NE(no_folder.err.find("Not saved: " + dir_.File("no/such/folder/x.trk") + ": "), std::string::npos)
+      << no_folder.err;
 
   fs::create_directories(dir_.Path() / "folder.trk");
   const auto folder = RunInProcess({"convert", "--force", "-o", dir_.File("folder.trk"), track});

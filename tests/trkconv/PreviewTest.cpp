@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "api/Thumbnail.h"
 #include "glyphs/table/TableGlyphs.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "tests/trkconv/ImageDecoding.h"
@@ -58,9 +59,12 @@ TEST(ImageFilesTest, BmpAndPngReadBackToTheSamePixels) {
 TEST(ImageFilesTest, FormatFollowsTheNamesEnding) {
   EXPECT_EQ(cli::FormatForName("map.bmp"), cli::ImageFormat::kBmp);
   EXPECT_EQ(cli::FormatForName("MAP.BMP"), cli::ImageFormat::kBmp);
-  EXPECT_EQ(cli::FormatForName("map.png"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("map.Png"), cli::ImageFormat::kPng);
   EXPECT_EQ(cli::FormatForName("bmp"), cli::ImageFormat::kPng);
-  EXPECT_EQ(cli::FormatForName("map"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("/tmp/thumbnail-XYZ"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("-"), cli::ImageFormat::kPng);
+  EXPECT_EQ(cli::FormatForName("map.jpg"), std::nullopt);
+  EXPECT_EQ(cli::FormatForName("map.png.jpeg"), std::nullopt);
 }
 
 class PreviewTest : public ::testing::Test {
@@ -109,6 +113,36 @@ TEST_F(PreviewTest, TheBuiltProgramsCaptionIsTheGlyphTables) {
   EXPECT_FALSE(SamePixels(*image, *box_font.image, 560)) << "the caption shows the box font";
 }
 
+// As the desktop's thumbnailer calls it: an output name without extension, an input name
+// without .trk; the picture is the window's map scaled down.
+TEST_F(PreviewTest, ThumbnailsAreTheWindowsMapScaledDown) {
+  const auto input = dir_.Write("thumbnail-input", ReadBytes(track_));
+  TableGlyphs table;
+  const auto window = RunWindow(input, "", &table);
+  ASSERT_TRUE(window.image);
+  const struct {
+    std::vector<std::string> options;
+    ThumbnailArea area;
+    int width, height;
+  } cases[] = {{{"--size", "128", "--map-only"}, ThumbnailArea::kMapArea, 128, 128},
+               {{"--size", "256"}, ThumbnailArea::kWholeMap, 234, 256},
+               {{"--map-only"}, ThumbnailArea::kMapArea, 512, 512}};
+  for (const auto& c : cases) {
+    const auto output = dir_.File("thumbnail-" + std::to_string(c.width));
+    auto args = c.options;
+    args.insert(args.begin(), "preview");
+    args.insert(args.end(), {"-o", output, input});
+    const auto run = RunInProcess(args);
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const auto image = DecodePng(ReadBytes(output));
+    ASSERT_TRUE(image) << c.width;
+    EXPECT_EQ(image->Width(), c.width);
+    EXPECT_EQ(image->Height(), c.height);
+    const auto expected = MapThumbnail(*window.image, c.options.size() > 1 ? std::stoi(c.options[1]) : 512, c.area);
+    EXPECT_TRUE(SamePixels(*image, expected, c.height)) << c.width;
+  }
+}
+
 TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
   const auto old = dir_.Write("old.trk", RichTrack().Version(262).Build());
   const auto run = RunInProcess({"preview", old});
@@ -121,8 +155,10 @@ TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
 
 TEST_F(PreviewTest, NeverWritesOverTheTrackNorAnExistingFileWithoutForce) {
   const auto bytes = ReadBytes(track_);
-  const auto over_track = RunInProcess({"preview", "--force", "-o", track_, track_});
+  std::filesystem::create_hard_link(track_, dir_.File("track.png"));
+  const auto over_track = RunInProcess({"preview", "--force", "-o", dir_.File("track.png"), track_});
   EXPECT_EQ(over_track.exit_code, 1);
+  EXPECT_NE(over_track.err.find("is one of the input files"), std::string::npos) << over_track.err;
   EXPECT_EQ(ReadBytes(track_), bytes);
 
   const auto existing = dir_.Write("rich.png", {9});

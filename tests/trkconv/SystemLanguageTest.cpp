@@ -1,10 +1,13 @@
 // The system's reasons for a failure in the user's language, here French, whose message for a
 // full disk has accents: converted once into the window's Windows-1252 log, cut there only
-// between characters, and in UTF-8 on trkconv's error stream.
+// between characters, and in UTF-8 on trkconv's error stream; and Russian, whose names and
+// reasons no Windows-1252 step may touch on their way to trkconv's error stream.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -22,7 +25,8 @@ using testing::TempDir;
 using testing::TrackBuilder;
 
 constexpr const char* kFrench = "fr_FR.UTF-8";
-constexpr const char* kNotInstalled = "fr_FR.UTF-8 is not installed (scripts/install-deps makes it)";
+constexpr const char* kRussian = "ru_RU.UTF-8";
+constexpr const char* kNotInstalled = "fr_FR.UTF-8 or ru_RU.UTF-8 is not installed (scripts/install-deps makes them)";
 
 // The locale a window takes from its surroundings, as the Qt window's application sets it.
 class WindowLocale {
@@ -71,7 +75,29 @@ TEST(SystemLanguageTest, TrkconvWritesTheReasonInUtf8) {
     GTEST_SKIP() << kNotInstalled;
   }
   EXPECT_EQ(run.exit_code, 1);
-  EXPECT_EQ(run.err, "trkconv: " + track + ": Not saved: full.trk: Aucun espace disponible sur le p\xC3\xA9riph\xC3\xA9rique\n");
+  EXPECT_EQ(run.err, "trkconv: " + track + ": Not saved: " + full + ": Aucun espace disponible sur le p\xC3\xA9riph\xC3\xA9rique\n");
+}
+
+TEST(SystemLanguageTest, TrkconvKeepsCyrillicNamesAndReasonsWhole) {
+  std::string no_file, no_space;
+  {
+    const WindowLocale russian(kRussian);
+    if (!russian.Active()) GTEST_SKIP() << kNotInstalled;
+    no_file = std::strerror(ENOENT);
+    no_space = std::strerror(ENOSPC);
+  }
+  ASSERT_NE(no_file, "No such file or directory");
+  TempDir dir;
+  const std::string name = "\xD1\x82\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0";  // "track" in Russian
+  const auto missing = dir.File(name + ".trk");
+  const auto track = dir.Write(name + "-2.trk", TrackBuilder().Build());
+  const auto full = FullDeviceNamed(dir, name + "-2_c.trk");
+  setenv("LC_ALL", kRussian, 1);
+  const auto listed = testing::RunProgram({"info", missing}, dir.File(""));
+  const auto converted = testing::RunProgram({"convert", "--force", track}, dir.File(""));
+  unsetenv("LC_ALL");
+  EXPECT_EQ(listed.err, "trkconv: " + missing + ": Cannot open " + name + ".trk: " + no_file + "\n");
+  EXPECT_EQ(converted.err, "trkconv: " + track + ": Not saved: " + full + ": " + no_space + "\n");
 }
 #endif
 

@@ -24,10 +24,12 @@ std::string Contents(const std::string& path) {
 
 }  // namespace
 
-TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal) {
+TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal,
+                           const std::string& standard_input) {
+  std::istringstream in(standard_input);
   std::ostringstream out;
   std::ostringstream err;
-  const int code = cli::RunTrkconv(args, {out, err, err_is_terminal});
+  const int code = cli::RunTrkconv(args, {in, out, err, err_is_terminal, {}});
   return {code, out.str(), err.str()};
 }
 

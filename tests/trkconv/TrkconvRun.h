@@ -12,7 +12,9 @@ struct TrkconvResult {
   std::string err;
 };
 
-TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal = false);
+// standard_input is what the program reads for a track named "-".
+TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_terminal = false,
+                           const std::string& standard_input = "");
 
 // Runs the trkconv executable with its streams redirected into files of scratch_dir.
 TrkconvResult RunProgram(const std::vector<std::string>& args, const std::string& scratch_dir);

@@ -1,13 +1,11 @@
-// The image and text paths against GDI: 8-bit BMP images converted by us and by SetDIBits, and
-// captions blitted by us from the platform's glyph masks and drawn by TextOut itself.
+// The text path against GDI: captions blitted by us from the platform's glyph masks and drawn
+// by TextOut itself.
 #include "tests/win32/GdiCanvas.h"
 
 #include <array>
 #include <random>
 #include <vector>
 
-#include "tools/builders/BmpBuilder.h"
-#include "gfx/Bmp.h"
 #include "gfx/Raster.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -18,58 +16,6 @@ using oracle::Describe;
 using oracle::GdiCanvas;
 using oracle::kWhite;
 using oracle::Tally;
-
-// A BMP file image: 8 bits a pixel, a colour table of `colours` entries (0 meaning 256 in
-// the header, as the map template has it), rows bottom-up unless top_down.
-struct RandomBmp {
-  int width;
-  int height;
-  bool top_down;
-  std::uint32_t colours;  // biClrUsed
-  std::vector<std::uint8_t> bytes;
-};
-
-RandomBmp MakeRandomBmp(std::mt19937& random) {
-  RandomBmp bmp{};
-  bmp.width = static_cast<int>(random() % 40) + 1;
-  bmp.height = static_cast<int>(random() % 30) + 1;
-  bmp.top_down = random() % 4 == 0;
-  bmp.colours = random() % 3 == 0 ? 0 : random() % 256 + 1;
-  testing::BmpLayout layout;
-  layout.width = bmp.width;
-  layout.height = bmp.top_down ? -bmp.height : bmp.height;
-  layout.colours_used = bmp.colours;
-  layout.palette.resize(bmp.colours == 0 ? 256 : bmp.colours);
-  for (auto& colour : layout.palette) colour = random() & 0xFFFFFF;
-  layout.indices.resize(static_cast<std::size_t>(bmp.width) * static_cast<std::size_t>(bmp.height));
-  for (auto& index : layout.indices) index = static_cast<std::uint8_t>(random());
-  bmp.bytes = testing::MakeBmp(layout);
-  return bmp;
-}
-
-TEST(GdiImageOracleTest, EightBitBmpsConvertAsSetDIBitsDoes) {
-  std::mt19937 random(7);
-  Tally tally("ImageFromBmp vs SetDIBits");
-  for (int i = 0; i < 2000; ++i) {
-    const RandomBmp bmp = MakeRandomBmp(random);
-    const auto ours = ImageFromBmp(bmp.bytes);
-    ASSERT_TRUE(ours.HasValue());
-    GdiCanvas gdi(bmp.width, bmp.height);
-    const auto* info = reinterpret_cast<const BITMAPINFO*>(bmp.bytes.data() + 14);
-    const std::uint32_t offset = bmp.bytes[10] | bmp.bytes[11] << 8;
-    // The bitmap must not be selected while SetDIBits writes it.
-    HBITMAP placeholder = CreateCompatibleBitmap(gdi.Dc(), 1, 1);
-    SelectObject(gdi.Dc(), placeholder);
-    SetDIBits(gdi.Dc(), gdi.Bitmap(), 0, static_cast<UINT>(bmp.height), bmp.bytes.data() + offset,
-              info, DIB_RGB_COLORS);
-    SelectObject(gdi.Dc(), gdi.Bitmap());
-    DeleteObject(placeholder);
-    tally.Compare(Describe(bmp.width, "x", bmp.height, bmp.top_down ? " top-down" : " bottom-up",
-                           " colours=", bmp.colours),
-                  *ours, gdi.ToImage());
-  }
-  EXPECT_EQ(tally.Differing(), 0);
-}
 
 // TextOut as the caption is drawn: current position, opaque cells, front on back. The font is
 // named, and checked to be the one GDI chose, so the answer does not depend on which fonts a

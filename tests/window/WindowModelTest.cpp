@@ -1,5 +1,6 @@
 // The window model on its own, as the page drives it: bytes put into its buffer, a name, and
-// what it then shows; the drop rule, the copy's name and messages that keep every character.
+// what it then shows; the drop rule, the copy's name, messages that keep every character, and
+// the page's map picture.
 #include "window/WindowModel.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 #include "tests/support/SampleTrack.h"
 #include "track/Conversion.h"
+#include "window/MapPicture.h"
 
 namespace tarmaxion {
 namespace {
@@ -77,6 +79,27 @@ TEST_F(WindowModelTest, NamesAndReasonsKeepEveryCharacter) {
   EXPECT_EQ(model_.StatusLines().Lines().back().Utf8().substr(0, 12), name.substr(0, 12));
   model_.Saved("/y/" + name, Problem<WriteProblem>{WriteProblem::kNotWritable, reason});
   EXPECT_EQ(model_.StatusLines().Lines().back().Utf8(), "Not saved: " + name + ": " + reason);
+}
+
+// The page's map view says when its picture is not the last load's map, and "save map as PNG"
+// saves the map under its track's name only while it is.
+TEST_F(WindowModelTest, TheMapIsSavedUnderItsTracksNameOnlyWhileItIsTheLastLoadsMap) {
+  const auto note = [this] { return MapNote(model_).value_or("(none)").Utf8(); };
+  const auto saved = [this] {
+    const auto name = MapPictureToSave(model_);
+    return name ? *name : name.Failure().Utf8();
+  };
+  EXPECT_EQ(note(), "(none)");
+  EXPECT_EQ(saved(), "No map to save: load a track first");
+  LoadBytes("/t/Oval.TRK", SampleTrack().Build());
+  EXPECT_EQ(note(), "(none)");
+  EXPECT_EQ(saved(), "Oval.png");
+  LoadBytes("/t/\xD1\x82.trk", SampleTrack().Version(1).Build());
+  EXPECT_EQ(note(), "No map for \xD1\x82.trk");
+  EXPECT_EQ(saved(), "No map to save: \xD1\x82.trk has none");
+  model_.Load(ChosenFile{"gone.trk", FileRead(ReadFailure{ReadProblem::kCannotOpen, "not found"})});
+  EXPECT_EQ(note(), "No map for gone.trk");
+  EXPECT_EQ(MapPictureName("C:\\t\\map.trk2"), "map.trk2.png");
 }
 
 }  // namespace

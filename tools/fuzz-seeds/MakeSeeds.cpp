@@ -1,5 +1,5 @@
 // make-fuzz-seeds: writes the fuzzers' seed corpus into the folder given as its argument, one
-// subfolder per target (load/, bmp/, raster/). Small inputs that reach the readers' branches
+// subfolder per target (load/, raster/, scale_down/). Small inputs that reach the readers' branches
 // at once: valid tracks of both versions with every kind of marker, and tracks damaged in each
 // region. The sample tracks in examples/ are seeds as well; scripts/fuzz passes that folder.
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "tools/builders/BmpBuilder.h"
 #include "base/LittleEndian.h"
 #include "base/Files.h"
 #include "base/NativePath.h"
@@ -56,27 +55,6 @@ std::vector<std::pair<std::string, Bytes>> TrackSeeds() {
       {"objects-past-end.trk", TrackBuilder().ObjectCount(32767).Build()},
       {"records-past-end.trk", TrackBuilder().RecordsOffset(100000).Build()},
   };
-}
-
-std::vector<std::pair<std::string, Bytes>> BmpSeeds() {
-  BmpLayout bottom_up;
-  bottom_up.width = 5;
-  bottom_up.height = 3;
-  bottom_up.indices = {0, 1, 2, 1, 0, 2, 2, 2, 2, 2, 1, 0, 0, 0, 3};
-  bottom_up.palette = {Rgb(250, 10, 20), Rgb(5, 240, 30), Rgb(1, 2, 253)};
-  BmpLayout top_down = bottom_up;
-  top_down.height = -3;
-  top_down.info_size = 108;
-  top_down.gap = 5;
-  BmpLayout full_palette;
-  full_palette.width = 2;
-  full_palette.height = 1;
-  full_palette.indices = {255, 7};
-  for (int i = 0; i < 256; ++i) full_palette.palette.push_back(Rgb(static_cast<std::uint8_t>(i), 0, 0));
-  full_palette.colours_used = 0;
-  return {{"bottom-up.bmp", MakeBmp(bottom_up)},
-          {"top-down.bmp", MakeBmp(top_down)},
-          {"full-palette.bmp", MakeBmp(full_palette)}};
 }
 
 // One raster call: operation (0 pixel, 1 box, 2 line, 3 border fill, 4 surface fill), x, y,
@@ -153,8 +131,8 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const std::filesystem::path corpus = argv[1];
-  if (!WriteAll(corpus / "load", TrackSeeds()) || !WriteAll(corpus / "bmp", BmpSeeds()) ||
-      !WriteAll(corpus / "raster", RasterSeeds()) || !WriteAll(corpus / "scale_down", ScaleDownSeeds())) {
+  if (!WriteAll(corpus / "load", TrackSeeds()) || !WriteAll(corpus / "raster", RasterSeeds()) ||
+      !WriteAll(corpus / "scale_down", ScaleDownSeeds())) {
     std::fprintf(stderr, "make-fuzz-seeds: cannot write into %s\n", argv[1]);
     return 1;
   }

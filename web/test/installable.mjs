@@ -46,7 +46,7 @@ export async function launched(driven, check, tracks) {
     window.launchConsumer({ files: handles });
   }, files);
   await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
-  const listed = await page.$$eval("#drop-list li", (items) => items.map((item) => item.textContent.split(":")[0]));
+  const listed = await page.$$eval("#gallery .card-open", (items) => items.map((item) => item.textContent));
   check(JSON.stringify(listed) === JSON.stringify(files.map((file) => file.name)), `launched with two tracks: ${listed}`);
 }
 

@@ -2,7 +2,7 @@
 // tracks (refused and damaged ones among them) and bad files, the info list must equal trkconv
 // info, the log panel the window's (window-log), the map rows above the caption trkconv
 // preview, and the saved copy trkconv convert; then a drop of all of them at once, the zip of
-// their copies, several files chosen at once, the keyboard, small screens (small-screens.mjs),
+// their copies, a second drop whose names clash, the gallery of several files chosen at once, the keyboard, small screens (small-screens.mjs),
 // the installed and offline page (installable.mjs), and no request beyond the page's own origin.
 // Usage: node web/test/test-web.mjs <native build folder with trkconv, make-web-tracks, window-log>
 import { execFileSync, spawnSync } from "node:child_process";
@@ -170,12 +170,13 @@ async function dropAll(driven, expected) {
   }, files);
   await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
 
-  const lines = await page.$$eval("#drop-list li", (items) => items.map((item) => item.textContent));
-  const wanted = expected.map((track) =>
-    track.read ? `${track.name}: ready as ${converted(track.name)}` : `${track.name}: ${track.reason}`,
-  );
-  wanted.splice(3, 0, "tracks: Cannot open tracks: it is a folder");
-  check(JSON.stringify(lines) === JSON.stringify(wanted), `drop: the list of dropped tracks\n${lines.join("\n")}`);
+  // Each card: a converted track's copy name on its save button, any other's reason.
+  const cards = new Map(await page.$$eval("#gallery li", (items) =>
+    items.map((item) => [item.querySelector(".card-open").textContent, (item.querySelector(".card-save") || item.querySelector("p")).textContent]),
+  ));
+  const wanted = [["tracks", "Cannot open tracks: it is a folder"], ...expected.map((track) => [track.name, track.read ? converted(track.name) : track.reason])];
+  const wrong = wanted.filter(([name, text]) => cards.get(name) !== text);
+  check(wrong.length === 0 && cards.size === wanted.length, `drop: ${cards.size} cards, these wrong: ${wrong.map(([name]) => name).join(", ")}`);
   // As in the window: the first file loads, and the log counts the files left out.
   const first = expected[0];
   check((await page.inputValue("#info-list")) === first.info, "drop: the first track is not listed");
@@ -197,14 +198,104 @@ async function dropAll(driven, expected) {
   }
 }
 
-// Several files chosen with "load" are taken in as a drop.
-async function chooseSeveral(driven, expected) {
+const cardNames = (page) => page.$$eval("#gallery .card-open", (items) => items.map((item) => item.textContent));
+const newestLog = async (page) => newestLine(await page.textContent("#log-panel"));
+
+// A later drop adds to the list: copies whose names clash, in any case, get names of their own,
+// each entry holds its own track's copy, and the log counts what the zip holds. Then the list
+// is cleared.
+async function nothingLost(driven, expected, work) {
+  const { page } = driven;
+  const source = (name) => expected.find((track) => track.name === name).path;
+  const generated = expected.filter((track) => track.read && track.name.startsWith("piste"));
+  const clashing = [["same.trk", source("lakeside.trk")], ["same.trk", source("quarry.trk")], ["a.trk", generated[0].path],
+    ["a.TRK", generated[1].path], ["ab", generated[2].path], ["abc", generated[3].path]];
+  const names = ["same_c.trk", "same_c (2).trk", "a_c.trk", "a_c (2).trk", "ab_c.trk", "abc_c.trk"];
+  const before = await page.evaluate(() => window.tarmaxion.finished());
+  await page.evaluate((files) => {
+    const items = files.map(([name, data]) => {
+      const file = new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name);
+      return { kind: "file", getAsFile: () => file, webkitGetAsEntry: () => ({ isDirectory: false }) };
+    });
+    const event = new Event("drop", { bubbles: true, cancelable: true });
+    Object.defineProperty(event, "dataTransfer", { value: { items } });
+    document.body.dispatchEvent(event);
+  }, clashing.map(([name, path]) => [name, readFileSync(path).toString("base64")]));
+  await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
+
+  const zip = await download(page, "convert-all");
+  const entries = unzipSync(new Uint8Array(zip.bytes));
+  const copies = expected.filter((track) => track.read).length + clashing.length;
+  check(Object.keys(entries).length === copies, `nothing lost: ${Object.keys(entries).length} entries, not ${copies}`);
+  clashing.forEach(([, path], i) => {
+    const copy = join(work, `clash-${i}.trk`);
+    execFileSync(trkconv, ["convert", "-o", copy, path]);
+    check(entries[names[i]] && Buffer.compare(Buffer.from(entries[names[i]]), readFileSync(copy)) === 0, `nothing lost: ${names[i]}`);
+  });
+  const kinds = { refused: 0, damaged: 0 };
+  for (const track of expected.filter((t) => !t.read)) kinds[track.reason.startsWith("Damaged") ? "damaged" : "refused"] += 1;
+  const total = expected.length + 1 + clashing.length;
+  const line = `saved ${copies} of ${total} tracks in tracks_c.zip; ${kinds.refused} refused, ${kinds.damaged} damaged, 1 unreadable, see the list`;
+  check((await newestLog(page)) === line, `nothing lost: the log says "${await newestLog(page)}"`);
+
+  await page.click("#clear");
+  await press(page, "convert-all");
+  check((await cardNames(page)).length === 0 && (await newestLog(page)) === "Nothing to convert: drop tracks first", "clear");
+}
+
+// Several files chosen with "load" join the gallery, which sorts and filters them; a card opens
+// its track as "load" would, saves its own copy, and has its map as a thumbnail. After a track
+// without a map, the map view says so and "save map as PNG" saves nothing.
+async function gallery(driven, expected) {
   const { page, goto } = driven;
   await goto();
-  const chosen = expected.slice(0, 3);
+  const chosen = ["quarry.trk", "picture.trk", "lakeside.trk"].map((name) => expected.find((track) => track.name === name));
   await loadFile(page, chosen.map((track) => track.path));
-  const lines = await page.$$eval("#drop-list li", (items) => items.map((item) => item.textContent));
-  check(lines.length === 3 && lines.every((line, i) => line.startsWith(`${chosen[i].name}: `)), `three files chosen: ${lines}`);
+  const orders = { name: "lakeside picture quarry", length: "quarry lakeside picture", "best-lap": "lakeside quarry picture" };
+  for (const [order, names] of Object.entries(orders)) {
+    await page.selectOption("#gallery-order", order);
+    const shown = (await cardNames(page)).map((name) => name.replace(".trk", "")).join(" ");
+    check(shown === names, `gallery by ${order}: ${shown}`);
+  }
+  await page.fill("#gallery-filter", "HAL");
+  check((await cardNames(page)).join() === "quarry.trk", "gallery: the filter");
+  await page.fill("#gallery-filter", "");
+
+  const card = (name) => page.locator("#gallery li", { hasText: name });
+  // The drop rule showed quarry.trk, the first file.
+  await card("lakeside.trk").locator(".card-open").click();
+  await page.waitForFunction(() => document.getElementById("info-list").value.startsWith("lakeside.trk"));
+  const lakeside = chosen[2];
+  check((await page.inputValue("#info-list")) === lakeside.info, "gallery: the card opens its track");
+  const [file] = await Promise.all([page.waitForEvent("download"), card("lakeside.trk").locator(".card-save").click()]);
+  check(Buffer.compare(readFileSync(await file.path()), lakeside.copy) === 0, `gallery: the card saved ${file.suggestedFilename()}`);
+
+  await page.waitForFunction(() => window.tarmaxion.thumbnails() === 2);
+  // The thumbnail is the map area averaged over squares of 4 x 4 pixels.
+  const worst = await page.evaluate(() => {
+    const canvas = [...document.querySelectorAll("#gallery li")].find((li) => li.textContent.includes("lakeside")).querySelector("canvas");
+    const thumbnail = document.createElement("canvas");
+    thumbnail.width = thumbnail.height = 128;
+    thumbnail.getContext("2d").drawImage(canvas, 0, 0);
+    const small = thumbnail.getContext("2d").getImageData(0, 0, 128, 128).data;
+    const map = document.getElementById("map-view").getContext("2d").getImageData(0, 0, 512, 512).data;
+    let worst = 0;
+    for (let i = 0; i < small.length; ++i) {
+      if (i % 4 === 3) continue;
+      const [x, y, c] = [(i >> 2) % 128, (i >> 2) >> 7, i % 4];
+      let sum = 0;
+      for (let k = 0; k < 16; ++k) sum += map[((4 * y + (k >> 2)) * 512 + 4 * x + (k & 3)) * 4 + c];
+      worst = Math.max(worst, Math.abs(small[i] - sum / 16));
+    }
+    return worst;
+  });
+  check(worst <= 1, `gallery: the thumbnail is ${worst} off the map averaged`);
+
+  await card("picture.trk").locator(".card-open").click();
+  await page.waitForFunction(() => document.getElementById("map-note").textContent !== "");
+  check((await page.textContent("#map-note")) === "No map for picture.trk", "no map: the map view's note");
+  await press(page, "save-png");
+  check((await newestLog(page)) === "No map to save: picture.trk has none", "no map: save map as PNG");
 }
 
 // Tab reaches every button, Enter and Space press them, and each has its accessible name.
@@ -248,7 +339,8 @@ async function main() {
     const driven = await openPage(browser.context, server.origin);
     await loadEach(driven, expected);
     await dropAll(driven, expected);
-    await chooseSeveral(driven, expected);
+    await nothingLost(driven, expected, work);
+    await gallery(driven, expected);
     await keyboard(driven);
     await smallScreens(driven, check);
     await manifest(driven, check);

@@ -1,5 +1,7 @@
 // trkconv at the Windows console: its arguments in UTF-8 from the wide command line, so file
-// names survive whatever the ANSI code page is, and its UTF-8 output shown as UTF-8.
+// names survive whatever the ANSI code page is; its UTF-8 output shown as UTF-8; a track on
+// standard input read as bytes, without the text mode's line ends.
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -19,6 +21,7 @@ struct ProcessConsole::SystemParts {
 ProcessConsole::ProcessConsole(int, char**) : system_(std::make_unique<SystemParts>()) {
   if (system_->previous_code_page != 0) SetConsoleOutputCP(CP_UTF8);
   arguments_ = win32::Utf8Arguments();
+  _setmode(_fileno(stdin), _O_BINARY);
 }
 
 ProcessConsole::~ProcessConsole() {
@@ -26,5 +29,10 @@ ProcessConsole::~ProcessConsole() {
 }
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return _isatty(_fileno(stderr)) != 0; }
+
+void ProcessConsole::MakeOutputBinary() {
+  std::fflush(stdout);
+  _setmode(_fileno(stdout), _O_BINARY);
+}
 
 }  // namespace tarmaxion::cli

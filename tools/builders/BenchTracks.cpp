@@ -1,9 +1,9 @@
-#include "bench/BenchTracks.h"
+#include "tools/builders/BenchTracks.h"
 
 #include <array>
 #include <cstddef>
 
-#include "preview/MapBitmap.h"
+#include "preview/MapImage.h"
 #include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion::bench {

@@ -1,0 +1,47 @@
+#include "programs/trkconv/PreviewCommand.h"
+
+#include "base/NativePath.h"
+#include "programs/trkconv/ImageFiles.h"
+
+namespace tarmaxion::cli {
+namespace {
+
+MadeOutput MakeImage(BatchWorker& worker, const std::string& output, const PreviewOptions& options) {
+  const Image* map = worker.loader.Api().Map().image;
+  if (map == nullptr) return Failure{FailureKind::kNotWritten, "no map image could be made"};
+  std::optional<Image> thumbnail;
+  if (options.size || options.area != ThumbnailArea::kWholeMap) {
+    thumbnail = MapThumbnail(*map, options.size.value_or(map->Height()), options.area);
+  }
+  const Image& image = thumbnail ? *thumbnail : *map;
+  if (FormatForName(output) == ImageFormat::kBmp) {
+    worker.output = EncodeBmp(image);
+  } else if (auto png = EncodePng(image)) {
+    worker.output = std::move(*png);
+  } else {
+    return Failure{FailureKind::kNotWritten, "the PNG image could not be encoded"};
+  }
+  return std::span<const std::uint8_t>(worker.output);
+}
+
+}  // namespace
+
+std::string PreviewPath(const BatchOptions& options, const std::string& track) {
+  if (!options.output.empty()) return options.output;
+  auto path = NativePath(track);
+  if (!options.out_dir.empty()) path = NativePath(options.out_dir) / path.filename();
+  return Utf8Path(path.replace_extension(".png"));
+}
+
+int RunPreview(const PreviewOptions& options, const Console& console) {
+  BatchWork work;
+  work.output_path = [&options](const std::string& track) { return PreviewPath(options.batch, track); };
+  work.make = [&options](BatchWorker& worker, const std::string& output) {
+    return MakeImage(worker, output, options);
+  };
+  work.made = "images made";
+  work.not_done = "tracks not drawn";
+  return RunBatch(options.batch, work, console);
+}
+
+}  // namespace tarmaxion::cli
