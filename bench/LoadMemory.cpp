@@ -7,7 +7,7 @@
 #include <string>
 
 #include "programs/window/Program.h"
-#include "bench/BenchTracks.h"
+#include "tools/builders/BenchTracks.h"
 #include "tests/support/TempDir.h"
 #include "platform/headless/HeadlessPlatform.h"
 

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "programs/window/Program.h"
-#include "bench/BenchTracks.h"
+#include "tools/builders/BenchTracks.h"
 #include "bench/FloorTiming.h"
 #include "tests/support/TempDir.h"
 #include "platform/headless/HeadlessPlatform.h"

@@ -7,7 +7,7 @@
 #include "api/TrackApi.h"
 #include "api/TrackMessages.h"
 #include "base/Files.h"
-#include "bench/BenchTracks.h"
+#include "tools/builders/BenchTracks.h"
 #include "glyphs/table/TableGlyphs.h"
 #include "preview/Caption.h"
 #include "programs/trkconv/ImageFiles.h"

@@ -11,7 +11,7 @@
 #include <QFileDialog>
 
 #include "programs/window/Program.h"
-#include "bench/BenchTracks.h"
+#include "tools/builders/BenchTracks.h"
 #include "bench/FloorTiming.h"
 #include "tests/support/TempDir.h"
 #include "platform/qt/QtPlatform.h"

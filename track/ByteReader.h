@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "base/LittleEndian.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -27,12 +28,13 @@ class ByteReader {
   }
   std::int8_t S8(std::int64_t offset) const { return static_cast<std::int8_t>(U8(offset)); }
   std::uint16_t U16(std::int64_t offset) const {
-    return static_cast<std::uint16_t>(U8(offset) | U8(offset + 1) << 8);
+    const std::uint8_t field[] = {U8(offset), U8(offset + 1)};
+    return ReadU16(field, 0);
   }
   std::int16_t S16(std::int64_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
   std::int32_t S32(std::int64_t offset) const {
-    const auto value = std::uint32_t{U16(offset)} | std::uint32_t{U16(offset + 2)} << 16;
-    return static_cast<std::int32_t>(value);
+    const std::uint8_t field[] = {U8(offset), U8(offset + 1), U8(offset + 2), U8(offset + 3)};
+    return static_cast<std::int32_t>(ReadU32(field, 0));
   }
 
   // The bytes up to a NUL or max_length, whichever comes first (and never past the data).

@@ -3,17 +3,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/LittleEndian.h"
 #include "base/NativePath.h"
 
 namespace tarmaxion::cli {
 namespace {
 
 constexpr std::uint32_t kBmpHeaderSize = 14 + 40;
-
-void PutLe(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int width) {
-  for (int i = 0; i < width; ++i)
-    bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-}
 
 }  // namespace
 
@@ -34,14 +30,14 @@ std::vector<std::uint8_t> EncodeBmp(const Image& image) {
   std::vector<std::uint8_t> bytes(kBmpHeaderSize + pixel_size, 0);
   bytes[0] = 'B';
   bytes[1] = 'M';
-  PutLe(bytes, 2, kBmpHeaderSize + pixel_size, 4);  // file size
-  PutLe(bytes, 10, kBmpHeaderSize, 4);              // pixel offset
-  PutLe(bytes, 14, 40, 4);                          // info header size
-  PutLe(bytes, 18, width, 4);
-  PutLe(bytes, 22, height, 4);  // positive: bottom-up rows
-  PutLe(bytes, 26, 1, 2);       // planes
-  PutLe(bytes, 28, 24, 2);      // bits per pixel; compression 0 is BI_RGB
-  PutLe(bytes, 34, pixel_size, 4);
+  WriteU32(bytes, 2, kBmpHeaderSize + pixel_size);  // file size
+  WriteU32(bytes, 10, kBmpHeaderSize);              // pixel offset
+  WriteU32(bytes, 14, 40);                          // info header size
+  WriteU32(bytes, 18, width);
+  WriteU32(bytes, 22, height);  // positive: bottom-up rows
+  WriteU16(bytes, 26, 1);       // planes
+  WriteU16(bytes, 28, 24);      // bits per pixel; compression 0 is BI_RGB
+  WriteU32(bytes, 34, pixel_size);
   for (int y = 0; y < image.Height(); ++y) {
     auto at = kBmpHeaderSize + static_cast<std::size_t>(image.Height() - 1 - y) * row_size;
     const Colour* row = image.Row(y);

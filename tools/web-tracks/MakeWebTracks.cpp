@@ -10,7 +10,7 @@
 
 #include "base/Files.h"
 #include "base/NativePath.h"
-#include "bench/BenchTracks.h"
+#include "tools/builders/BenchTracks.h"
 #include "tools/builders/TrackBuilder.h"
 
 namespace tarmaxion::testing {

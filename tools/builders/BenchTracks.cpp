@@ -1,4 +1,4 @@
-#include "bench/BenchTracks.h"
+#include "tools/builders/BenchTracks.h"
 
 #include <array>
 #include <cstddef>
