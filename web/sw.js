@@ -4,13 +4,22 @@
 const kVersion = "@VERSION@";
 const kFiles = ["@FILES@"];
 const kCache = `tarmaxion-${kVersion}`;
+const kScope = new URL("./", self.location.href).pathname;
 
 self.addEventListener("install", (event) => {
+  // Where the browser can, it serves the cached files itself, without starting this worker for
+  // each of them; the fetch handler below is the way everywhere else.
+  try {
+    event.addRoutes({ condition: { urlPattern: new URLPattern({ pathname: `${kScope}*` }) }, source: "cache" });
+  } catch {
+    // No routes: every request goes through the fetch handler.
+  }
   event.waitUntil(
     (async () => {
       const cache = await caches.open(kCache);
       // From the server, not from the browser's HTTP cache, which may still hold the old build.
-      await cache.addAll(kFiles.map((file) => new Request(file, { cache: "reload" })));
+      // The scope's own address is kept too, for the page's start without the network.
+      await cache.addAll(["./", ...kFiles].map((file) => new Request(file, { cache: "reload" })));
       await self.skipWaiting();
     })(),
   );
@@ -27,15 +36,11 @@ self.addEventListener("activate", (event) => {
   );
 });
 
-// The page's own files from the cache, anything else as the network has it.
+// The page's own files from the cache, anything else as the network has it. Only the few files
+// of the list are looked up, each by its path, which costs the least.
+const kCached = new Set([kScope, ...kFiles.map((file) => kScope + file)]);
 self.addEventListener("fetch", (event) => {
   const url = new URL(event.request.url);
-  if (event.request.method !== "GET" || url.origin !== self.location.origin) return;
-  event.respondWith(
-    (async () => {
-      const cache = await caches.open(kCache);
-      const key = url.pathname.endsWith("/") ? "index.html" : event.request;
-      return (await cache.match(key, { ignoreSearch: true })) || fetch(event.request);
-    })(),
-  );
+  if (event.request.method !== "GET" || url.origin !== self.location.origin || !kCached.has(url.pathname)) return;
+  event.respondWith(caches.match(url.pathname, { cacheName: kCache }).then((cached) => cached || fetch(event.request)));
 });

@@ -110,64 +110,107 @@ struct VerbRun {
   std::wstring message;
 };
 
-struct FoundBox {
+// The first top-level window of a process.
+struct FoundWindow {
   DWORD process;
-  HWND box = nullptr;
+  HWND window = nullptr;
 };
 
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM found_box) {
-  auto& found = *reinterpret_cast<FoundBox*>(found_box);
+BOOL CALLBACK FindWindowOf(HWND window, LPARAM found_window) {
+  auto& found = *reinterpret_cast<FoundWindow*>(found_window);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  wchar_t class_name[16] = {};
-  GetClassNameW(window, class_name, 16);
-  if (process != found.process || std::wcscmp(class_name, L"#32770") != 0) return TRUE;
-  found.box = window;
+  if (process != found.process || !IsWindowVisible(window)) return TRUE;
+  found.window = window;
   return FALSE;
 }
 
-// The box's text is its one static control with text; the icon's static has none.
-BOOL CALLBACK FindText(HWND child, LPARAM text) {
-  wchar_t class_name[16] = {};
-  GetClassNameW(child, class_name, 16);
-  wchar_t buffer[512] = {};
-  if (_wcsicmp(class_name, L"Static") == 0 && GetWindowTextW(child, buffer, 512) > 0) {
-    *reinterpret_cast<std::wstring*>(text) = buffer;
-    return FALSE;
-  }
-  return TRUE;
+// The text of the first child of a class that has any (a message box's icon is a static without).
+struct ChildText {
+  const wchar_t* class_name;
+  std::wstring text;
+};
+
+BOOL CALLBACK FindChildText(HWND child, LPARAM child_text) {
+  auto& wanted = *reinterpret_cast<ChildText*>(child_text);
+  wchar_t class_name[32] = {};
+  GetClassNameW(child, class_name, 32);
+  // GetWindowText gives only a caption kept by the system when the window is another process's.
+  std::wstring text(4096, L'\0');
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                      &length);
+  text.resize(length);
+  if (_wcsicmp(class_name, wanted.class_name) != 0 || text.empty()) return TRUE;
+  wanted.text = text;
+  return FALSE;
 }
 
-VerbRun RunVerb(const std::string& track) {
-  auto command = ClassesValue(kVerb + L"\\command");
+// Starts the command registered under key as Explorer does, the track's path for its %1.
+PROCESS_INFORMATION StartCommand(const std::wstring& key, const std::string& track) {
+  PROCESS_INFORMATION process{};
+  auto command = ClassesValue(key + L"\\command");
   const auto argument = command.find(L"%1");
-  if (argument == std::wstring::npos) return {};
+  if (argument == std::wstring::npos) return process;
   command.replace(argument, 2, WideFromUtf8(track));
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  VerbRun run;
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    return run;
-  }
+  CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  return process;
+}
+
+// Waits up to a minute for the process to end, answering what it shows on the way; ends it when
+// it takes longer, and gives its exit code.
+template <typename Answer>
+DWORD WaitAnswering(const PROCESS_INFORMATION& process, Answer answer) {
+  if (process.hProcess == nullptr) return STILL_ACTIVE;
   const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT && std::chrono::steady_clock::now() < give_up) {
-    FoundBox found{process.dwProcessId};
-    EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&found));
-    std::wstring message;
-    if (found.box != nullptr) EnumChildWindows(found.box, FindText, reinterpret_cast<LPARAM>(&message));
-    if (message.empty()) continue;  // not there yet, or still being filled
-    wchar_t title[256] = {};
-    GetWindowTextW(found.box, title, 256);
-    run.title = title;
-    run.message = message;
-    PostMessageW(found.box, WM_COMMAND, IDOK, 0);
+    FoundWindow found{process.dwProcessId, nullptr};
+    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&found));
+    if (found.window != nullptr) answer(found.window);
   }
   if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 99);
-  GetExitCodeProcess(process.hProcess, &run.exit_code);
+  DWORD exit_code = STILL_ACTIVE;
+  GetExitCodeProcess(process.hProcess, &exit_code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  return exit_code;
+}
+
+std::wstring TextOfChild(HWND window, const wchar_t* class_name) {
+  ChildText child{class_name, {}};
+  EnumChildWindows(window, FindChildText, reinterpret_cast<LPARAM>(&child));
+  return child.text;
+}
+
+VerbRun RunVerb(const std::string& track) {
+  VerbRun run;
+  run.exit_code = WaitAnswering(StartCommand(kVerb, track), [&](HWND box) {
+    const auto message = TextOfChild(box, L"Static");
+    if (message.empty()) return;  // not there yet, or still being filled
+    wchar_t title[256] = {};
+    GetWindowTextW(box, title, 256);
+    run.title = title;
+    run.message = message;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
   return run;
+}
+
+// A double-click: the window opens with the track loaded, and closes when asked.
+TEST(InstalledShellTest, TheOpenCommandShowsTheTrackInTheWindow) {
+  const TempDir dir;
+  const auto track = SampleTrack().Build();
+  std::wstring info_list;
+  const auto open = ClassesValue(L".trk") + L"\\shell\\open";
+  const DWORD exit_code = WaitAnswering(StartCommand(open, dir.Write("oval.trk", track)), [&](HWND window) {
+    info_list = TextOfChild(window, L"RichEdit20A");
+    if (!info_list.empty()) PostMessageW(window, WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(exit_code, 0u);
+  const auto file_line = L"oval.trk   " + std::to_wstring(track.size()) + L" Bytes";
+  EXPECT_EQ(info_list.substr(0, file_line.size()), file_line) << win32::Utf8FromWide(info_list);
 }
 
 // A console program would open a console window when Explorer starts it.
