@@ -1,9 +1,12 @@
-// make-web-tracks: writes the tracks the web page's tests load into the folder given: the
-// typical benchmark track, and sixty generated ones of both versions with assorted terrain,
-// water, markers and records (texts and file names with Windows-1252 letters among them), every
-// sixth refused and every sixth damaged.
+// make-web-tracks FOLDER [COUNT]: writes the tracks the web page's tests load into the folder
+// given: the typical benchmark track, and sixty (or COUNT) generated ones of both versions with
+// assorted terrain, water, markers and records (texts and file names with Windows-1252 letters
+// among them), every sixth refused and every sixth damaged. Past the sixtieth, which the page's
+// tests know by name, damage cuts files anywhere (down to nothing) and names also come in
+// letters Windows-1252 cannot spell and without ".trk", for scripts/compare-builds.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -82,7 +85,12 @@ Bytes RefusedTrack(Dice& dice) {
   }
 }
 
-Bytes DamagedTrack(Dice& dice) {
+Bytes DamagedTrack(Dice& dice, bool cut_anywhere) {
+  if (cut_anywhere && dice.Below(2) == 0) {
+    Bytes whole = ReadableTrack(dice).Build();
+    whole.resize(dice.Below(static_cast<std::uint32_t>(whole.size())));
+    return whole;
+  }
   switch (dice.Below(4)) {
     case 0:
       return TrackBuilder().LandmapWordCount(-static_cast<std::int32_t>(2 + dice.Below(100))).Build();
@@ -99,8 +107,10 @@ Bytes DamagedTrack(Dice& dice) {
 
 // File names are UTF-8 paths; a few carry letters the page must pass on in Windows-1252.
 std::string FileName(int n) {
-  const char* const stems[] = {"track", "piste-\xC3\xA9t\xC3\xA9", "\xE2\x82\xAC" "uro", "ring"};
-  return stems[n % 4] + std::string("-") + std::to_string(n) + ".trk";
+  const char* const stems[] = {"track", "piste-\xC3\xA9t\xC3\xA9", "\xE2\x82\xAC" "uro", "ring",
+                               "\xD1\x82\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0", "\xCE\xB4\xCF\x81\xCF\x8C\xCE\xBC\xCE\xBF\xCF\x82", "x"};
+  const int stem = n < 60 ? n % 4 : n % 7;
+  return stems[stem] + std::string("-") + std::to_string(n) + (n >= 60 && n % 5 == 0 ? "" : ".trk");
 }
 
 }  // namespace
@@ -109,16 +119,19 @@ std::string FileName(int n) {
 int main(int argc, char* argv[]) {
   using namespace tarmaxion;
   using namespace tarmaxion::testing;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make-web-tracks <folder>\n");
+  const int count = argc == 3 ? std::atoi(argv[2]) : 60;
+  if (argc < 2 || argc > 3 || count < 0) {
+    std::fprintf(stderr, "usage: make-web-tracks <folder> [count]\n");
     return 2;
   }
   const std::filesystem::path folder = argv[1];
   std::filesystem::create_directories(folder);
   std::vector<std::pair<std::string, Bytes>> tracks = {{"typical.trk", bench::TypicalTrack().bytes}};
-  for (int n = 0; n < 60; ++n) {
+  for (int n = 0; n < count; ++n) {
     Dice dice(static_cast<std::uint32_t>(n));
-    const Bytes bytes = n % 6 == 4 ? RefusedTrack(dice) : n % 6 == 5 ? DamagedTrack(dice) : ReadableTrack(dice).Build();
+    const Bytes bytes = n % 6 == 4   ? RefusedTrack(dice)
+                        : n % 6 == 5 ? DamagedTrack(dice, n >= 60)
+                                     : ReadableTrack(dice).Build();
     tracks.emplace_back(FileName(n), bytes);
   }
   for (const auto& [name, bytes] : tracks) {
