@@ -45,7 +45,7 @@ class LoadBench {
   std::string path_;
   HeadlessPlatform platform_;
   Program program_;
-  WindowModel model_{&platform_};
+  WindowModel model_{&platform_.Glyphs()};
 };
 
 void ListAndPreview(benchmark::State& state, const bench::BenchTrack& track) {

@@ -5,14 +5,14 @@
 #include <span>
 
 #include "api/TrackApi.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "platform/headless/HeadlessGlyphs.h"
 #include "preview/Caption.h"
 
 namespace {
 
 struct Session {
   Session() { fonts.LoadFont(tarmaxion::kCaptionFont, tarmaxion::kCaptionFace, tarmaxion::kCaptionPoints); }
-  tarmaxion::HeadlessPlatform fonts;  // the deterministic font, so captions draw glyphs
+  tarmaxion::HeadlessGlyphs fonts;   // the deterministic font, so captions draw glyphs
   tarmaxion::TrackApi api{&fonts};
 };
 

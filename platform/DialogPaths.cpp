@@ -27,18 +27,4 @@ DialogStart SplitDefaultPath(std::string_view default_path) {
   return start;
 }
 
-std::vector<FilterPair> ParseFilter(std::string_view filter) {
-  std::vector<FilterPair> pairs;
-  std::vector<Text> parts;
-  std::size_t begin = 0;
-  while (begin <= filter.size()) {
-    const auto bar = filter.find('|', begin);
-    const auto end = bar == std::string_view::npos ? filter.size() : bar;
-    parts.emplace_back(filter.substr(begin, end - begin));
-    begin = end + 1;
-  }
-  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) pairs.push_back({parts[i], parts[i + 1]});
-  return pairs;
-}
-
 }  // namespace tarmaxion

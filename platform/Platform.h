@@ -1,7 +1,9 @@
 // The one interface a backend implements: a main window, five kinds of control, two file
-// dialogs, events, and (through GlyphSource) fonts. Everything else is decided in the core.
+// dialogs, events, and the glyph source that draws in the window's fonts. Everything else is
+// decided in the core.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,16 +31,28 @@ struct Event {
   std::vector<std::string> paths = {};
 };
 
+// One choice of a dialog's file type list: "trk" shows the files "*.trk".
+struct FileFilter {
+  Text description;
+  Text pattern;
+  friend bool operator==(const FileFilter&, const FileFilter&) = default;
+};
+
 // What a file dialog is asked to show. Texts are Windows-1252; paths are UTF-8.
 struct FileDialogRequest {
   Text title;
   std::string default_path;  // split by SplitDefaultPath into folder and file name
-  Text filter;               // "description|pattern|description|pattern..."
-  int filter_index = 0;      // 0 selects the first pair
+  std::vector<FileFilter> filters;
+  std::size_t selected_filter = 0;  // the index of the filter shown first
 };
 
-class Platform : public GlyphSource {
+class Platform {
  public:
+  virtual ~Platform() = default;
+
+  // The fonts of the window's captions; lives as long as the platform.
+  virtual GlyphSource& Glyphs() = 0;
+
   // Outer top-left corner at (frame.x, frame.y); frame.width x frame.height is the client area.
   virtual void CreateMainWindow(const Rect& frame, const Text& title) = 0;
   // Blocks until the next event.
@@ -64,9 +78,9 @@ class Platform : public GlyphSource {
   // next repaint.
   virtual void ShowImage(int id, const Image* image) = 0;
 
-  // The chosen full path (UTF-8), or "" when the user cancels or the dialog fails.
-  virtual std::string OpenFileDialog(const FileDialogRequest& request) = 0;
-  virtual std::string SaveFileDialog(const FileDialogRequest& request) = 0;
+  // The chosen full path (UTF-8); nothing when the user cancels or the dialog fails.
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
 
   // Releases the controls, the window and the fonts; called once after the event loop.
   virtual void ShutDown() = 0;

@@ -1,6 +1,5 @@
 // A Platform without a screen, for tests and batch tools: events and dialog answers come from
-// a script, control texts are recorded, and glyphs are drawn from a fixed deterministic font,
-// or by a glyph source of a real platform where the picture must show the window's letters.
+// a script, control texts are recorded, and glyphs come from HeadlessGlyphs.
 #pragma once
 
 #include <deque>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/headless/HeadlessGlyphs.h"
 
 namespace tarmaxion {
 
@@ -27,14 +27,10 @@ struct HeadlessControl {
 
 class HeadlessPlatform : public Platform {
  public:
-  // Glyph cells of the deterministic font: every character is kGlyphWidth x kGlyphHeight.
-  static constexpr int kGlyphWidth = 9;
-  static constexpr int kGlyphHeight = 16;
-
   HeadlessPlatform() = default;
-  // Fonts are loaded into and glyphs rasterised by fonts, which must outlive this platform;
-  // nullptr keeps the deterministic font.
-  explicit HeadlessPlatform(GlyphSource* fonts) : external_fonts_(fonts) {}
+  // Glyphs rasterised by fonts, which must outlive this platform; nullptr keeps the
+  // deterministic font.
+  explicit HeadlessPlatform(GlyphSource* fonts) : glyphs_(fonts) {}
 
   // Script: events are taken in order; once they run out, WaitEvent gives the close request.
   void QueueClick(int control_id) { events_.push_back({EventKind::kControl, control_id}); }
@@ -50,9 +46,10 @@ class HeadlessPlatform : public Platform {
   const Text& WindowTitle() const { return title_; }
   const Rect& WindowFrame() const { return frame_; }
   bool IsShutDown() const { return shut_down_; }
-  const std::map<int, Text>& Fonts() const { return fonts_; }
+  const std::map<int, Text>& Fonts() const { return glyphs_.Faces(); }
   int Focused() const { return focused_; }  // the control last given the focus, 0 for none
 
+  GlyphSource& Glyphs() override { return glyphs_; }
   void CreateMainWindow(const Rect& frame, const Text& title) override;
   Event WaitEvent() override;
   void CreateEditor(int id, const Rect& area) override;
@@ -64,23 +61,20 @@ class HeadlessPlatform : public Platform {
   void SetText(int id, const ShownText& text) override;
   void ShowImage(int id, const Image* image) override;
   void Focus(int id) override { focused_ = id; }
-  std::string OpenFileDialog(const FileDialogRequest& request) override;
-  std::string SaveFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   void ShutDown() override;
-  bool LoadFont(int font_id, const Text& face, int points) override;
-  GlyphMask RenderText(int font_id, const Text& text) const override;
 
  private:
   void Add(int id, ControlKind kind, const Rect& area, const Text& text);
-  std::string NextAnswer(const FileDialogRequest& request);
+  std::optional<std::string> NextAnswer(const FileDialogRequest& request);
 
   std::deque<Event> events_;
   std::deque<std::string> answers_;
   std::map<int, HeadlessControl> controls_;
   std::vector<int> creation_order_;
   std::vector<FileDialogRequest> dialogs_;
-  std::map<int, Text> fonts_;
-  GlyphSource* external_fonts_ = nullptr;  // nullptr: the deterministic font
+  HeadlessGlyphs glyphs_;
   Text title_;
   Rect frame_;
   bool shut_down_ = false;

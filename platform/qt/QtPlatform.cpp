@@ -26,14 +26,14 @@ QString LabelText(const ShownText& text) { return ToQString(text).replace(QStrin
 
 QString NativePath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-// "desc|*.a;*.b" pairs become Qt's "desc (*.a *.b)".
-QStringList NameFilters(const Text& filter) {
-  QStringList filters;
-  for (const auto& pair : ParseFilter(filter)) {
-    filters << ToQString(pair.description) + QStringLiteral(" (") +
-                   ToQString(pair.pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+// A filter "desc" of "*.a;*.b" becomes Qt's "desc (*.a *.b)".
+QStringList NameFilters(const std::vector<FileFilter>& filters) {
+  QStringList names;
+  for (const auto& filter : filters) {
+    names << ToQString(filter.description) + QStringLiteral(" (") +
+                 ToQString(filter.pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
   }
-  return filters;
+  return names;
 }
 
 // A file dialog that, like the classic one, takes a name only in a folder that exists: a typed
@@ -183,15 +183,15 @@ void QtPlatform::Focus(int id) {
   if (QWidget* widget = Widget(id)) widget->setFocus();
 }
 
-std::string QtPlatform::OpenFileDialog(const FileDialogRequest& request) {
+std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogRequest& request) {
   return RunFileDialog(request, QFileDialog::AcceptOpen);
 }
 
-std::string QtPlatform::SaveFileDialog(const FileDialogRequest& request) {
+std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& request) {
   return RunFileDialog(request, QFileDialog::AcceptSave);
 }
 
-std::string QtPlatform::RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+std::optional<std::string> QtPlatform::RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
   // Qt's own dialog looks and behaves the same on every desktop, which keeps it testable.
   ExistingPathDialog dialog(window_.get(), ToQString(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -200,18 +200,18 @@ std::string QtPlatform::RunFileDialog(const FileDialogRequest& request, QFileDia
   // folder exists.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  const QStringList filters = NameFilters(request.filter);
+  const QStringList filters = NameFilters(request.filters);
   dialog.setNameFilters(filters);
-  // Index 0 and 1 both name the first pair, as in the classic dialog's one-based numbering.
-  const int pair = request.filter_index > 0 ? request.filter_index - 1 : 0;
-  if (pair < filters.size()) dialog.selectNameFilter(filters[pair]);
+  if (request.selected_filter < static_cast<std::size_t>(filters.size())) {
+    dialog.selectNameFilter(filters[static_cast<qsizetype>(request.selected_filter)]);
+  }
   const DialogStart start = SplitDefaultPath(request.default_path);
   if (!start.folder.empty()) dialog.setDirectory(NativePath(start.folder));
   if (!start.file_name.empty()) dialog.selectFile(NativePath(start.file_name));
 
-  if (run_dialog_(dialog) != QDialog::Accepted) return {};
+  if (run_dialog_(dialog) != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
-  if (chosen.isEmpty()) return {};
+  if (chosen.isEmpty()) return std::nullopt;
   return QFile::encodeName(chosen.front()).toStdString();
 }
 
@@ -220,14 +220,6 @@ void QtPlatform::ShutDown() {
   controls_.clear();
   window_.reset();
   glyphs_.ReleaseFonts();
-}
-
-bool QtPlatform::LoadFont(int font_id, const Text& face, int points) {
-  return glyphs_.LoadFont(font_id, face, points);
-}
-
-GlyphMask QtPlatform::RenderText(int font_id, const Text& text) const {
-  return glyphs_.RenderText(font_id, text);
 }
 
 }  // namespace tarmaxion

@@ -33,6 +33,7 @@ class QtPlatform : public Platform {
   QWidget* Window() const { return window_.get(); }
   QWidget* Widget(int id) const;
 
+  GlyphSource& Glyphs() override { return glyphs_; }
   void CreateMainWindow(const Rect& frame, const Text& title) override;
   Event WaitEvent() override;
   void CreateEditor(int id, const Rect& area) override;
@@ -44,11 +45,9 @@ class QtPlatform : public Platform {
   void SetText(int id, const ShownText& text) override;
   void ShowImage(int id, const Image* image) override;
   void Focus(int id) override;
-  std::string OpenFileDialog(const FileDialogRequest& request) override;
-  std::string SaveFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   void ShutDown() override;
-  bool LoadFont(int font_id, const Text& face, int points) override;
-  GlyphMask RenderText(int font_id, const Text& text) const override;
 
  private:
   struct Control {
@@ -60,7 +59,7 @@ class QtPlatform : public Platform {
   template <typename WidgetType>
   WidgetType* Find(int id) const;
   void Post(Event event);
-  std::string RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode);
+  std::optional<std::string> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode);
 
   std::unique_ptr<MainWindow> window_;
   std::map<int, Control> controls_;

@@ -5,7 +5,7 @@
 #include <commdlg.h>
 
 #include "platform/DialogPaths.h"
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -15,12 +15,12 @@ namespace {
 constexpr std::size_t kPathCharacters = MAX_PATH;
 
 // "description\0pattern\0...\0\0", as the dialog wants its filter.
-std::wstring FilterOf(const Text& filter) {
+std::wstring FilterOf(const std::vector<FileFilter>& filters) {
   std::wstring joined;
-  for (const auto& pair : ParseFilter(filter)) {
-    joined += WideFromWindows1252(pair.description);
+  for (const auto& filter : filters) {
+    joined += WideFromWindows1252(filter.description);
     joined.push_back(L'\0');
-    joined += WideFromWindows1252(pair.pattern);
+    joined += WideFromWindows1252(filter.pattern);
     joined.push_back(L'\0');
   }
   joined.push_back(L'\0');
@@ -29,11 +29,11 @@ std::wstring FilterOf(const Text& filter) {
 
 }  // namespace
 
-std::string Win32Platform::FileDialog(const FileDialogRequest& request, DialogKind kind) {
+std::optional<std::string> Win32Platform::FileDialog(const FileDialogRequest& request, DialogKind kind) {
   const DialogStart start = SplitDefaultPath(request.default_path);
   const std::wstring folder = WideFromUtf8(start.folder);
   const std::wstring title = WideFromWindows1252(request.title);
-  const std::wstring filter = FilterOf(request.filter);
+  const std::wstring filter = FilterOf(request.filters);
 
   std::wstring path(kPathCharacters, L'\0');
   const std::wstring file_name = WideFromUtf8(start.file_name);
@@ -45,7 +45,7 @@ std::string Win32Platform::FileDialog(const FileDialogRequest& request, DialogKi
   // second command can start underneath it.
   dialog.hwndOwner = window_;
   dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = static_cast<DWORD>(request.filter_index + 1);
+  dialog.nFilterIndex = static_cast<DWORD>(request.selected_filter + 1);  // counted from 1
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(kPathCharacters);
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
@@ -53,15 +53,15 @@ std::string Win32Platform::FileDialog(const FileDialogRequest& request, DialogKi
   dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER;
 
   const BOOL chosen = kind == DialogKind::kSave ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  if (chosen == FALSE) return {};
+  if (chosen == FALSE) return std::nullopt;
   return Utf8FromWide(path.c_str());
 }
 
-std::string Win32Platform::OpenFileDialog(const FileDialogRequest& request) {
+std::optional<std::string> Win32Platform::OpenFileDialog(const FileDialogRequest& request) {
   return FileDialog(request, DialogKind::kOpen);
 }
 
-std::string Win32Platform::SaveFileDialog(const FileDialogRequest& request) {
+std::optional<std::string> Win32Platform::SaveFileDialog(const FileDialogRequest& request) {
   return FileDialog(request, DialogKind::kSave);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/win32/DibPixels.h"
+#include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -129,5 +130,7 @@ void Win32Glyphs::ReleaseFonts() {
   for (auto& [id, font] : fonts_) DeleteObject(font);
   fonts_.clear();
 }
+
+Text Win32Glyphs::Spell(std::string_view utf8) const { return AnsiFromUtf8(utf8); }
 
 }  // namespace tarmaxion::win32

@@ -19,6 +19,8 @@ class Win32Glyphs : public GlyphSource {
 
   bool LoadFont(int font_id, const Text& face, int points) override;
   GlyphMask RenderText(int font_id, const Text& text) const override;
+  // GDI's "A" calls draw in the system's ANSI code page, so names are spelled in that one.
+  Text Spell(std::string_view utf8) const override;
   void ReleaseFonts();
 
  private:

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "platform/win32/DibPixels.h"
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -246,8 +246,6 @@ void Win32Platform::Focus(int id) {
   }
 }
 
-Text Win32Platform::Spell(std::string_view utf8) const { return AnsiFromUtf8(utf8); }
-
 void Win32Platform::ShowImage(int id, const Image* image) {
   Control* view = Find(id);
   if (view == nullptr) return;
@@ -282,12 +280,6 @@ void Win32Platform::ShutDown() {
   glyphs_.ReleaseFonts();
 }
 
-bool Win32Platform::LoadFont(int font_id, const Text& face, int points) {
-  return glyphs_.LoadFont(font_id, face, points);
-}
-
-GlyphMask Win32Platform::RenderText(int font_id, const Text& text) const {
-  return glyphs_.RenderText(font_id, text);
-}
+std::unique_ptr<Platform> MakeWin32Platform() { return std::make_unique<Win32Platform>(); }
 
 }  // namespace tarmaxion::win32

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/win32/MakeWin32Platform.h"
 #include "platform/win32/Win32Glyphs.h"
 
 namespace tarmaxion::win32 {
@@ -25,6 +26,7 @@ class Win32Platform : public Platform {
 
   HWND MainWindow() const { return window_; }
 
+  GlyphSource& Glyphs() override { return glyphs_; }
   void CreateMainWindow(const Rect& frame, const Text& title) override;
   Event WaitEvent() override;
   void CreateEditor(int id, const Rect& area) override;
@@ -36,12 +38,9 @@ class Win32Platform : public Platform {
   void SetText(int id, const ShownText& text) override;
   void ShowImage(int id, const Image* image) override;
   void Focus(int id) override;
-  Text Spell(std::string_view utf8) const override;
-  std::string OpenFileDialog(const FileDialogRequest& request) override;
-  std::string SaveFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
   void ShutDown() override;
-  bool LoadFont(int font_id, const Text& face, int points) override;
-  GlyphMask RenderText(int font_id, const Text& text) const override;
 
  private:
   struct Control {
@@ -61,7 +60,7 @@ class Win32Platform : public Platform {
                   const Rect& area);
   Control* Find(int id);
   enum class DialogKind { kOpen, kSave };
-  std::string FileDialog(const FileDialogRequest& request, DialogKind kind);
+  std::optional<std::string> FileDialog(const FileDialogRequest& request, DialogKind kind);
 
   HINSTANCE instance_;
   bool com_initialised_ = false;

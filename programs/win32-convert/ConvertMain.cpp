@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 #include "programs/win32-convert/ConvertBeside.h"
 
 namespace {

@@ -16,7 +16,7 @@ constexpr Rect kMapViewArea = {450, 10, 512, 560};
 constexpr Rect kLoadButtonArea = {450, 620, 50, 24};
 constexpr Rect kSaveButtonArea = {690, 620, 90, 24};
 
-const Text kTrackFilter = "trk|*.trk";
+const std::vector<FileFilter> kTrackFilter = {{"trk", "*.trk"}};
 const Text kLineBreak = "\r\n";
 
 }  // namespace
@@ -32,7 +32,7 @@ int Program::Run(const std::vector<std::string>& paths_at_start) {
 
 void Program::StartUp() {
   model_.SetCurrentFolder(CurrentDirectory());
-  platform_.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
+  platform_.Glyphs().LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
   CreateWindow();
   model_.Start();
   Show();
@@ -71,8 +71,8 @@ void Program::ShutDown() { platform_.ShutDown(); }
 void Program::ReadTrack() {
   model_.BeginLoad();
   Show();
-  const auto path = platform_.OpenFileDialog({"Select Track", model_.CurrentFolder(), kTrackFilter, 0});
-  model_.Load(path.empty() ? std::nullopt : std::optional(ReadChosenFile(path)));
+  const auto path = platform_.OpenFileDialog({"Select Track", model_.CurrentFolder(), kTrackFilter});
+  model_.Load(path ? std::optional(ReadChosenFile(*path)) : std::nullopt);
   Show();
 }
 
@@ -90,9 +90,9 @@ void Program::SaveAs105() {
   const auto default_path = model_.BeginSave();
   Show();
   if (!default_path) return;
-  const auto chosen = platform_.SaveFileDialog({"Save Track", *default_path, kTrackFilter, 0});
-  if (chosen.empty()) return;
-  model_.Saved(chosen, WriteFileReplacing(chosen, model_.SaveAs105()));
+  const auto chosen = platform_.SaveFileDialog({"Save Track", *default_path, kTrackFilter});
+  if (!chosen) return;
+  model_.Saved(*chosen, WriteFileReplacing(*chosen, model_.SaveAs105()));
   Show();
 }
 

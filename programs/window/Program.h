@@ -20,7 +20,7 @@ inline constexpr int kSaveButton = 13;
 
 class Program {
  public:
-  explicit Program(Platform& platform) : platform_(platform), model_(&platform) {}
+  explicit Program(Platform& platform) : platform_(platform), model_(&platform.Glyphs()) {}
 
   // Start-up, the paths the program was started with handled as a drop of them, the event loop
   // until the close request, shut-down; the process exit code.

@@ -28,14 +28,5 @@ TEST(DialogPathsTest, DropsFileNamesWithForbiddenCharacters) {
   }
 }
 
-TEST(DialogPathsTest, ParsesFilterPairs) {
-  const auto pairs = ParseFilter("trk|*.trk");
-  ASSERT_EQ(pairs.size(), 1u);
-  EXPECT_EQ(pairs[0].description, "trk");
-  EXPECT_EQ(pairs[0].pattern, "*.trk");
-  EXPECT_EQ(ParseFilter("a|*.a|b|*.b").size(), 2u);
-  EXPECT_TRUE(ParseFilter("").empty());
-}
-
 }  // namespace
 }  // namespace tarmaxion

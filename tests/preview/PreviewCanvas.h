@@ -12,7 +12,7 @@
 #include "track/TrackInfo.h"
 #include "track/TrackLayout.h"
 #include "gfx/Graphics.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "platform/headless/HeadlessGlyphs.h"
 
 namespace tarmaxion::testing {
 
@@ -59,7 +59,7 @@ class PreviewCanvas : public ::testing::Test {
     return std::count(image->Pixels().begin(), image->Pixels().end(), colour);
   }
 
-  HeadlessPlatform glyphs_;
+  HeadlessGlyphs glyphs_;
   Graphics graphics_{glyphs_};
 };
 

@@ -66,14 +66,14 @@ class FileDialogTest : public ::testing::Test {
 
 TEST_F(FileDialogTest, OpenReturnsATypedNameOfAFileThatDoesNotExist) {
   TypingUser user(QStringLiteral("missing.trk"));
-  EXPECT_EQ(platform_.OpenFileDialog({"Select Track", dir_.File(""), "trk|*.trk", 0}), dir_.File("missing.trk"));
+  EXPECT_EQ(platform_.OpenFileDialog({"Select Track", dir_.File(""), {{"trk", "*.trk"}}}), dir_.File("missing.trk"));
   EXPECT_FALSE(user.WasAsked());
   EXPECT_FALSE(user.WasRefused());
 }
 
 TEST_F(FileDialogTest, OpenRefusesANameInAFolderThatDoesNotExist) {
   TypingUser user(QString::fromStdString(dir_.File("no/such/folder/x.trk")));
-  EXPECT_EQ(platform_.OpenFileDialog({"Select Track", dir_.File(""), "trk|*.trk", 0}), "");
+  EXPECT_EQ(platform_.OpenFileDialog({"Select Track", dir_.File(""), {{"trk", "*.trk"}}}), std::nullopt);
   EXPECT_TRUE(user.WasAsked());    // told why
   EXPECT_TRUE(user.WasRefused());  // and still open afterwards
 }
@@ -81,7 +81,7 @@ TEST_F(FileDialogTest, OpenRefusesANameInAFolderThatDoesNotExist) {
 TEST_F(FileDialogTest, SaveReplacesAnExistingFileWithoutAQuestion) {
   const std::string existing = dir_.Write("oval_c.trk", {1, 2, 3});
   TypingUser user(QStringLiteral("oval_c.trk"));
-  EXPECT_EQ(platform_.SaveFileDialog({"Save Track", dir_.File("other.trk"), "trk|*.trk", 0}), existing);
+  EXPECT_EQ(platform_.SaveFileDialog({"Save Track", dir_.File("other.trk"), {{"trk", "*.trk"}}}), existing);
   EXPECT_FALSE(user.WasAsked());
   EXPECT_FALSE(user.WasRefused());
 }

@@ -129,7 +129,7 @@ TEST_F(QtPlatformTest, OpenDialogHasItsTitleFilterAndStartFolderAndReturnsAUnico
   TempDir dir;
   const std::string chosen = dir.File("n\u00E4me.trk");
   AnswerDialogs(QString::fromStdString(chosen));
-  const std::string answer = platform_.OpenFileDialog({"Select Track", dir.File(""), "trk|*.trk", 0});
+  const std::optional<std::string> answer = platform_.OpenFileDialog({"Select Track", dir.File(""), {{"trk", "*.trk"}}});
   EXPECT_EQ(answer, chosen);
   ASSERT_EQ(looks_.size(), 1u);
   EXPECT_EQ(looks_[0].title, "Select Track");
@@ -143,22 +143,22 @@ TEST_F(QtPlatformTest, SaveDialogPreselectsTheDefaultName) {
   TempDir dir;
   const std::string offered = dir.File("oval_c.trk");
   AnswerDialogs(QString::fromStdString(offered));
-  EXPECT_EQ(platform_.SaveFileDialog({"Save Track", offered, "trk|*.trk", 0}), offered);
+  EXPECT_EQ(platform_.SaveFileDialog({"Save Track", offered, {{"trk", "*.trk"}}}), offered);
   ASSERT_EQ(looks_.size(), 1u);
   EXPECT_EQ(looks_[0].title, "Save Track");
   EXPECT_EQ(looks_[0].selected, QStringList{QString::fromStdString(offered)});
   EXPECT_EQ(looks_[0].accept_mode, QFileDialog::AcceptSave);
 }
 
-TEST_F(QtPlatformTest, CancelledDialogGivesAnEmptyPath) {
+TEST_F(QtPlatformTest, CancelledDialogGivesNoPath) {
   AnswerDialogs({});
-  EXPECT_EQ(platform_.OpenFileDialog({"Select Track", "", "trk|*.trk", 0}), "");
+  EXPECT_EQ(platform_.OpenFileDialog({"Select Track", "", {{"trk", "*.trk"}}}), std::nullopt);
 }
 
 TEST_F(QtPlatformTest, CaptionFontIsFixedPitchSixteenPixelsAtNinetySixDpiAndUnsmoothed) {
-  ASSERT_TRUE(platform_.LoadFont(1, "Lucida Console", 12));
-  const GlyphMask narrow = platform_.RenderText(1, "iii");
-  const GlyphMask wide = platform_.RenderText(1, "WWW");
+  ASSERT_TRUE(platform_.Glyphs().LoadFont(1, "Lucida Console", 12));
+  const GlyphMask narrow = platform_.Glyphs().RenderText(1, "iii");
+  const GlyphMask wide = platform_.Glyphs().RenderText(1, "WWW");
   EXPECT_GT(narrow.width, 0);
   EXPECT_EQ(narrow.width, wide.width);  // a fixed-pitch face, whichever one stood in
   EXPECT_EQ(narrow.height, wide.height);
@@ -171,9 +171,9 @@ TEST_F(QtPlatformTest, CaptionFontIsFixedPitchSixteenPixelsAtNinetySixDpiAndUnsm
 }
 
 TEST_F(QtPlatformTest, RenderTextOfAnUnknownFontOrEmptyTextIsEmpty) {
-  platform_.LoadFont(1, "Lucida Console", 12);
-  EXPECT_EQ(platform_.RenderText(7, "x").width, 0);
-  EXPECT_EQ(platform_.RenderText(1, "").width, 0);
+  platform_.Glyphs().LoadFont(1, "Lucida Console", 12);
+  EXPECT_EQ(platform_.Glyphs().RenderText(7, "x").width, 0);
+  EXPECT_EQ(platform_.Glyphs().RenderText(1, "").width, 0);
 }
 
 }  // namespace

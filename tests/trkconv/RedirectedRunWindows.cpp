@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 
 namespace tarmaxion::testing {
 namespace {

@@ -2,6 +2,7 @@
 // path given in advance instead of asking.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -12,7 +13,7 @@ namespace tarmaxion::win32 {
 class AnsweringPlatform : public Win32Platform {
  public:
   explicit AnsweringPlatform(std::string answer) : answer_(std::move(answer)) {}
-  std::string OpenFileDialog(const FileDialogRequest&) override { return answer_; }
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return answer_; }
 
  private:
   std::string answer_;

@@ -27,7 +27,7 @@ TEST(GdiImageOracleTest, CaptionsBlitAsTextOutDrawsThem) {
   constexpr int kHeight = 40;
   const Text kFace = "DejaVu Sans";
   Win32Platform platform;
-  ASSERT_TRUE(platform.LoadFont(1, kFace, 12));
+  ASSERT_TRUE(platform.Glyphs().LoadFont(1, kFace, 12));
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
@@ -53,7 +53,7 @@ TEST(GdiImageOracleTest, CaptionsBlitAsTextOutDrawsThem) {
     const Colour front = random() & 0xFFFFFF, back = random() & 0xFFFFFF;
 
     Image ours(kWidth, kHeight, kWhite);
-    DrawLabel(ours, x, y, platform.RenderText(1, text), front, back);
+    DrawLabel(ours, x, y, platform.Glyphs().RenderText(1, text), front, back);
 
     GdiCanvas gdi(kWidth, kHeight);
     gdi.CopyFrom(Image(kWidth, kHeight, kWhite));

@@ -19,7 +19,7 @@
 
 #include "api/TrackApi.h"
 #include "api/TrackMessages.h"
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 #include "programs/win32-thumbnails/TrackThumbnail.h"
 #include "tests/support/SampleTrack.h"
 #include "tests/support/TempDir.h"

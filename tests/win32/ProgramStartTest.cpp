@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 #include "tests/support/TempDir.h"
 #include "tools/builders/TrackBuilder.h"
 

@@ -9,11 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "tests/support/TempDir.h"
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -80,7 +81,8 @@ class Win32DialogTest : public ::testing::Test {
 
   // Runs the dialog while a helper looks at it and then answers with `answer`: a file name
   // to type before pressing OK, or nothing to press Cancel.
-  std::string Run(const std::function<std::string()>& dialog, const std::wstring* answer) {
+  std::optional<std::string> Run(const std::function<std::optional<std::string>()>& dialog,
+                                 const std::wstring* answer) {
     std::thread helper([&] {
       HWND box = WaitForDialog();
       if (box == nullptr) return;
@@ -102,7 +104,7 @@ class Win32DialogTest : public ::testing::Test {
         PostMessageW(left, WM_COMMAND, IDCANCEL, 0);
       }
     });
-    const std::string result = dialog();
+    const auto result = dialog();
     helper.join();
     return result;
   }
@@ -122,42 +124,45 @@ TEST_F(Win32DialogTest, OpenStartsInTheFolderAndReturnsAPathOutsideTheCodePage) 
   const fs::path track = folder_ / u8"Rennen \u00df \u2713.trk";
   std::ofstream(track) << "x";
   const std::wstring typed = WideFromUtf8(Utf8(track.filename()));
-  const FileDialogRequest request{"Select Track", Utf8(folder_) + "\\", "trk|*.trk", 0};
+  const FileDialogRequest request{"Select Track", Utf8(folder_) + "\\", {{"trk", "*.trk"}}};
   const auto chosen = Run([&] { return platform_.OpenFileDialog(request); }, &typed);
   EXPECT_EQ(seen_.title, L"Select Track");
   EXPECT_EQ(seen_.first_file_type, L"trk");
   EXPECT_EQ(seen_.owner, platform_.MainWindow());
   EXPECT_TRUE(seen_.owner_disabled);
-  EXPECT_EQ(fs::path(std::u8string(chosen.begin(), chosen.end())), track);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(fs::path(std::u8string(chosen->begin(), chosen->end())), track);
   EXPECT_TRUE(IsWindowEnabled(platform_.MainWindow()));
 }
 
 TEST_F(Win32DialogTest, OpenAcceptsANameThatDoesNotExist) {
   const std::wstring typed = L"missing.trk";
-  const FileDialogRequest request{"Select Track", Utf8(folder_) + "\\", "trk|*.trk", 0};
+  const FileDialogRequest request{"Select Track", Utf8(folder_) + "\\", {{"trk", "*.trk"}}};
   const auto chosen = Run([&] { return platform_.OpenFileDialog(request); }, &typed);
   EXPECT_FALSE(seen_.still_open_after_answer);
-  EXPECT_EQ(fs::path(std::u8string(chosen.begin(), chosen.end())), folder_ / "missing.trk");
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(fs::path(std::u8string(chosen->begin(), chosen->end())), folder_ / "missing.trk");
 }
 
 TEST_F(Win32DialogTest, SaveOffersTheDefaultNameAndReplacesWithoutAsking) {
   const fs::path existing = folder_ / u8"Rennen \u00df_c.trk";
   std::ofstream(existing) << "old";
-  const FileDialogRequest request{"Save Track", Utf8(existing), "trk|*.trk", 0};
+  const FileDialogRequest request{"Save Track", Utf8(existing), {{"trk", "*.trk"}}};
   const std::wstring keep = WideFromUtf8(Utf8(existing.filename()));
   const auto chosen = Run([&] { return platform_.SaveFileDialog(request); }, &keep);
   EXPECT_EQ(seen_.title, L"Save Track");
   EXPECT_EQ(seen_.file_name, keep);
   EXPECT_FALSE(seen_.still_open_after_answer);
-  EXPECT_EQ(fs::path(std::u8string(chosen.begin(), chosen.end())), existing);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(fs::path(std::u8string(chosen->begin(), chosen->end())), existing);
 }
 
 TEST_F(Win32DialogTest, CancelGivesNothingAndTheFocusGoesBackToItsControl) {
   platform_.CreateButton(1, {10, 10, 50, 24}, "one");
   platform_.CreateButton(2, {70, 10, 50, 24}, "two");
   platform_.Focus(2);
-  const FileDialogRequest request{"Select Track", Utf8(folder_) + "\\", "trk|*.trk", 0};
-  EXPECT_EQ(Run([&] { return platform_.OpenFileDialog(request); }, nullptr), "");
+  const FileDialogRequest request{"Select Track", Utf8(folder_) + "\\", {{"trk", "*.trk"}}};
+  EXPECT_EQ(Run([&] { return platform_.OpenFileDialog(request); }, nullptr), std::nullopt);
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   EXPECT_EQ(GetFocus(), GetDlgItem(platform_.MainWindow(), 2));

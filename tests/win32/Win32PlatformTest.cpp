@@ -19,7 +19,7 @@
 #include "tests/support/WindowRun.h"
 #include "tools/builders/TrackBuilder.h"
 #include "platform/win32/DibPixels.h"
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
@@ -313,8 +313,8 @@ TEST_F(Win32PlatformTest, WithoutAWindowWaitingEndsAtOnce) {
 }
 
 TEST_F(Win32PlatformTest, FontsRenderBinaryGlyphsInATextSizedBox) {
-  ASSERT_TRUE(platform_.LoadFont(1, "Lucida Console", 12));
-  const GlyphMask wide = platform_.RenderText(1, "Bob 45.67");
+  ASSERT_TRUE(platform_.Glyphs().LoadFont(1, "Lucida Console", 12));
+  const GlyphMask wide = platform_.Glyphs().RenderText(1, "Bob 45.67");
   ASSERT_GT(wide.width, 0);
   ASSERT_GT(wide.height, 0);
   EXPECT_EQ(wide.ink.size(), static_cast<std::size_t>(wide.width * wide.height));
@@ -323,12 +323,12 @@ TEST_F(Win32PlatformTest, FontsRenderBinaryGlyphsInATextSizedBox) {
   EXPECT_GT(inked, 0);
   EXPECT_LT(inked, wide.width * wide.height);
 
-  const GlyphMask blank = platform_.RenderText(1, "   ");
+  const GlyphMask blank = platform_.Glyphs().RenderText(1, "   ");
   EXPECT_GT(blank.width, 0);
   for (const auto value : blank.ink) EXPECT_EQ(value, 0);
 
-  EXPECT_EQ(platform_.RenderText(1, "").width, 0);
-  EXPECT_EQ(platform_.RenderText(7, "unknown font").width, 0);
+  EXPECT_EQ(platform_.Glyphs().RenderText(1, "").width, 0);
+  EXPECT_EQ(platform_.Glyphs().RenderText(7, "unknown font").width, 0);
 }
 
 // A load through the real controls: the list, the log and the map view show what the program

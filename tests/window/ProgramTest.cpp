@@ -64,7 +64,7 @@ TEST_F(ProgramTest, LoadListsTheFileAndItsThirtyThreeLines) {
   EXPECT_FALSE(program.Model().VersionError());
   ASSERT_EQ(platform.Dialogs().size(), 1u);
   EXPECT_EQ(platform.Dialogs()[0].title, "Select Track");
-  EXPECT_EQ(platform.Dialogs()[0].filter, "trk|*.trk");
+  EXPECT_EQ(platform.Dialogs()[0].filters, (std::vector<FileFilter>{{"trk", "*.trk"}}));
   EXPECT_EQ(program.Model().CurrentFolder(), dir_.File(""));
 }
 

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 #include "programs/trkconv/ProcessConsole.h"
 
 namespace tarmaxion::cli {

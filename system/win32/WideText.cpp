@@ -1,4 +1,4 @@
-#include "platform/win32/WideText.h"
+#include "system/win32/WideText.h"
 
 #include <windows.h>
 // After windows.h, which it needs.
