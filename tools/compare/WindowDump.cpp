@@ -1,9 +1,9 @@
 // window-dump TRACK SAVE_AS PREFIX: what a user sees of the window on the headless platform
 // after loading TRACK, saving it as SAVE_AS, and cancelling a second load, written to
 // PREFIX.info (the info list), PREFIX.log (the log panel), PREFIX.map (size and a hash of the
-// map's pixels) and PREFIX.dialogs (what each file dialog proposed), one section per step.
-// scripts/compare-builds compiles this same file in an earlier tree, whose window program
-// lived in app/ and spelled every text in Windows-1252; hence the two spellings below.
+// map's pixels) and PREFIX.dialogs (each file dialog's title and proposed path), one section
+// per step. scripts/compare-builds compiles this same file in an earlier tree, whose window
+// program lived in app/ and spelled every text in Windows-1252; hence the two spellings below.
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -24,19 +24,25 @@ namespace tarmaxion {
 namespace {
 
 // Answers only the dialog of the button pressed next: a command that opens none (a save with
-// nothing loaded) must not leave its answer to the following load.
+// nothing loaded) must not leave its answer to the following load. The answer's type is the
+// platform's own (a path, or an optional path in later trees); an empty answer cancels.
 class OneAnswerPlatform : public HeadlessPlatform {
+  using Answer = decltype(std::declval<HeadlessPlatform&>().OpenFileDialog(std::declval<const FileDialogRequest&>()));
+
  public:
   std::string answer;
 
-  std::string OpenFileDialog(const FileDialogRequest& request) override {
-    HeadlessPlatform::OpenFileDialog(request);
-    return std::exchange(answer, {});
+  Answer OpenFileDialog(const FileDialogRequest& request) override {
+    HeadlessPlatform::OpenFileDialog(request);  // records the request
+    return Next();
   }
-  std::string SaveFileDialog(const FileDialogRequest& request) override {
+  Answer SaveFileDialog(const FileDialogRequest& request) override {
     HeadlessPlatform::SaveFileDialog(request);
-    return std::exchange(answer, {});
+    return Next();
   }
+
+ private:
+  Answer Next() { return answer.empty() ? Answer{} : Answer{std::exchange(answer, {})}; }
 };
 
 struct Dumps {
@@ -79,8 +85,7 @@ void Dump(const char* step, const HeadlessPlatform& platform, std::size_t first_
   out.dialogs << "-- " << step << '\n';
   for (std::size_t i = first_dialog; i < platform.Dialogs().size(); ++i) {
     const auto& dialog = platform.Dialogs()[i];
-    out.dialogs << Utf8FromWindows1252(dialog.title) << " | " << dialog.default_path << " | "
-                << Utf8FromWindows1252(dialog.filter) << " | " << dialog.filter_index << '\n';
+    out.dialogs << Utf8FromWindows1252(dialog.title) << " | " << dialog.default_path << '\n';
   }
 }
 
