@@ -47,7 +47,7 @@ const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, std::stri
     // Nothing more can be listed, drawn or converted safely from this file.
     report_.outcome = TrackOutcome::kDamaged;
     report_.damage = located.Failure().kind;
-    report_.message = Text(located.Failure().message);
+    report_.message = located.Failure().message;
     return report_;
   }
   report_.outcome = TrackOutcome::kRead;

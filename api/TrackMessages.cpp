@@ -1,4 +1,5 @@
 #include "api/TrackMessages.h"
+#include "base/PathParts.h"
 
 namespace tarmaxion {
 namespace {

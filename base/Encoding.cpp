@@ -92,7 +92,7 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-std::string Utf8FromWindows1252(std::string_view text) {
+std::string Utf8FromWindows1252(TextView text) {
   std::string out;
   out.reserve(text.size());
   for (const char byte : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(byte)));

@@ -13,7 +13,7 @@ namespace tarmaxion {
 // Every Windows-1252 byte becomes its Unicode character; the five unassigned bytes
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, so the
 // conversion can be reversed exactly.
-std::string Utf8FromWindows1252(std::string_view text);
+std::string Utf8FromWindows1252(TextView text);
 
 // Appends the UTF-8 bytes of one code point.
 void AppendUtf8(std::string& out, char32_t c);

@@ -8,10 +8,12 @@
 
 namespace tarmaxion {
 
-template <typename Kind>
+// The message is UTF-8 where it carries a system's reason, Windows-1252 (Text) where the
+// window's own words tell it.
+template <typename Kind, typename Message = std::string>
 struct Problem {
   Kind kind;
-  std::string message;
+  Message message;
 };
 
 template <typename Value, typename Error>

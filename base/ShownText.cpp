@@ -65,13 +65,17 @@ ShownText ShownText::Left(std::size_t count) const {
 
 std::string ShownText::Utf8() const {
   std::string utf8;
-  for (const auto& run : runs_) utf8 += run.charset == Charset::kUtf8 ? run.bytes : Utf8FromWindows1252(run.bytes);
+  for (const auto& run : runs_) {
+    utf8 += run.charset == Charset::kUtf8 ? run.bytes : Utf8FromWindows1252({run.bytes.data(), run.bytes.size()});
+  }
   return utf8;
 }
 
 Text ShownText::Windows1252() const {
   Text text;
-  for (const auto& run : runs_) text += run.charset == Charset::kUtf8 ? Windows1252FromUtf8(run.bytes) : run.bytes;
+  for (const auto& run : runs_) {
+    text += run.charset == Charset::kUtf8 ? Windows1252FromUtf8(run.bytes) : Text(run.bytes.begin(), run.bytes.end());
+  }
   return text;
 }
 

@@ -24,7 +24,7 @@ class ShownText {
  public:
   ShownText() = default;
   // The window's own texts and track texts.
-  ShownText(const Text& windows1252) { Append(Charset::kWindows1252, windows1252); }
+  ShownText(const Text& windows1252) { Append(Charset::kWindows1252, {windows1252.data(), windows1252.size()}); }
   ShownText(const char* windows1252) : ShownText(Text(windows1252)) {}
   // A file name, a path or a system reason.
   static ShownText FromUtf8(std::string_view utf8);

@@ -17,39 +17,29 @@ Text ReadText(std::span<const std::uint8_t> bytes, std::size_t max_length) {
   return Text(field.begin(), end);
 }
 
-Text TrimBlanks(std::string_view text) {
+Text TrimBlanks(TextView text) {
   const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
+  if (first == TextView::npos) return {};
   const auto last = text.find_last_not_of(' ');
   return Text(text.substr(first, last - first + 1));
 }
 
-Text PadLeft(std::string_view text, int width, char fill) {
+Text PadLeft(TextView text, int width, char fill) {
   if (width <= 0) return {};
   const auto size = static_cast<std::size_t>(width);
   const auto kept = text.substr(0, std::min(text.size(), size));
   return Text(size - kept.size(), fill) + Text(kept);
 }
 
-Text LeftPart(std::string_view text, std::int64_t n) {
+Text LeftPart(TextView text, std::int64_t n) {
   if (n <= 0) return {};
   return Text(text.substr(0, std::min(text.size(), static_cast<std::size_t>(n))));
 }
 
-Text RightPart(std::string_view text, std::int64_t n) {
+Text RightPart(TextView text, std::int64_t n) {
   if (n <= 0) return {};
   const auto count = std::min(text.size(), static_cast<std::size_t>(n));
   return Text(text.substr(text.size() - count));
-}
-
-Text FilePart(std::string_view path) {
-  const auto slash = path.find_last_of("\\/");
-  return slash == std::string_view::npos ? Text(path) : Text(path.substr(slash + 1));
-}
-
-Text PathPart(std::string_view path) {
-  const auto slash = path.find_last_of("\\/");
-  return slash == std::string_view::npos ? Text() : Text(path.substr(0, slash + 1));
 }
 
 }  // namespace tarmaxion

@@ -8,8 +8,12 @@
 
 namespace tarmaxion {
 
-// One byte per character, Windows-1252, exactly as track files and the controls hold them.
-using Text = std::string;
+// One byte per character, Windows-1252, exactly as track files and the controls hold them. A
+// type of its own, so that it never mixes with a UTF-8 std::string (a path, a system reason)
+// without a conversion that says which way it goes.
+struct Windows1252Traits : std::char_traits<char> {};
+using Text = std::basic_string<char, Windows1252Traits>;
+using TextView = std::basic_string_view<char, Windows1252Traits>;
 
 // Decimal digits of a signed value, "-" in front when negative, no padding.
 Text DecimalText(std::int64_t value);
@@ -19,17 +23,13 @@ Text DecimalText(std::int64_t value);
 Text ReadText(std::span<const std::uint8_t> bytes, std::size_t max_length);
 
 // Without leading and trailing space characters (0x20 only; tabs and other bytes stay).
-Text TrimBlanks(std::string_view text);
+Text TrimBlanks(TextView text);
 
 // Exactly width characters: fill characters, then the first min(length, width) characters.
-Text PadLeft(std::string_view text, int width, char fill);
+Text PadLeft(TextView text, int width, char fill);
 
 // First or last n characters; n below 0 gives "", n beyond the length the whole text.
-Text LeftPart(std::string_view text, std::int64_t n);
-Text RightPart(std::string_view text, std::int64_t n);
-
-// The text after, or up to and including, the last "\" or "/" ("" for PathPart without one).
-Text FilePart(std::string_view path);
-Text PathPart(std::string_view path);
+Text LeftPart(TextView text, std::int64_t n);
+Text RightPart(TextView text, std::int64_t n);
 
 }  // namespace tarmaxion

@@ -28,7 +28,7 @@ Text DamageMessage(LayoutProblem problem) {
 
 LayoutCheck LocateRegions(const ByteReader& track) {
   const auto damaged = [](LayoutProblem kind) -> LayoutCheck {
-    return Problem<LayoutProblem>{kind, DamageMessage(kind)};
+    return Problem<LayoutProblem, Text>{kind, DamageMessage(kind)};
   };
   if (!track.Covers(0, trk::kHeaderSize)) return damaged(LayoutProblem::kHeaderCutShort);
 

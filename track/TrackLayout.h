@@ -81,7 +81,7 @@ enum class LayoutProblem {
 Text DamageMessage(LayoutProblem problem);
 
 // The located regions, or the first problem with its DamageMessage.
-using LayoutCheck = Result<TrackLayout, Problem<LayoutProblem>>;
+using LayoutCheck = Result<TrackLayout, Problem<LayoutProblem, Text>>;
 
 LayoutCheck LocateRegions(const ByteReader& track);
 

@@ -5,6 +5,7 @@
 
 #include "api/TrackMessages.h"
 #include "base/Encoding.h"
+#include "base/PathParts.h"
 #include "track/Conversion.h"
 #include "track/TrackInfo.h"
 

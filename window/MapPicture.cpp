@@ -1,5 +1,6 @@
 #include "window/MapPicture.h"
 
+#include "base/PathParts.h"
 #include "base/Text.h"
 #include "track/Conversion.h"
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "api/TrackMessages.h"
+#include "base/PathParts.h"
 #include "track/Conversion.h"
 
 namespace tarmaxion {

@@ -131,6 +131,9 @@ void Win32Glyphs::ReleaseFonts() {
   fonts_.clear();
 }
 
-Text Win32Glyphs::Spell(std::string_view utf8) const { return AnsiFromUtf8(utf8); }
+Text Win32Glyphs::Spell(std::string_view utf8) const {
+  const std::string ansi = AnsiFromUtf8(utf8);
+  return Text(ansi.begin(), ansi.end());
+}
 
 }  // namespace tarmaxion::win32

@@ -15,7 +15,7 @@ namespace {
 constexpr char kWindowClass[] = "TarmaxionConverterWindow";
 
 // The controls are ANSI controls: track texts go in as stored, names in the system's code page.
-Text Shown(const ShownText& text) { return text.Spelled(AnsiFromUtf8); }
+std::string Shown(const ShownText& text) { return text.Spelled(AnsiFromUtf8); }
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr int kIconResource = 1;
 
@@ -216,11 +216,11 @@ void Win32Platform::CreateButton(int id, const Rect& area, const Text& caption) 
 }
 
 void Win32Platform::AppendLine(int id, const ShownText& shown) {
-  const Text text = Shown(shown);
+  const std::string text = Shown(shown);
   Control* editor = Find(id);
   if (editor == nullptr) return;
   const int length = GetWindowTextLengthA(editor->handle);
-  Text item = length > 0 || editor->empty_first_item ? "\r\n" + text : text;
+  std::string item = length > 0 || editor->empty_first_item ? "\r\n" + text : text;
   if (length == 0 && text.empty()) editor->empty_first_item = true;
   // Positions past the end are clamped, so this puts the caret after the last character
   // even where the length counts a paragraph break as two.

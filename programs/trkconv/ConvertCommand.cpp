@@ -1,6 +1,7 @@
 #include "programs/trkconv/ConvertCommand.h"
 
 #include "base/NativePath.h"
+#include "base/PathParts.h"
 #include "base/Text.h"
 #include "track/Conversion.h"
 

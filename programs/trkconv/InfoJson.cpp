@@ -1,6 +1,7 @@
 #include "programs/trkconv/InfoJson.h"
 
 #include "base/Encoding.h"
+#include "base/PathParts.h"
 
 namespace tarmaxion::cli {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "api/TrackMessages.h"
 #include "base/Files.h"
+#include "base/PathParts.h"
 #include "preview/Caption.h"
 
 namespace tarmaxion::cli {

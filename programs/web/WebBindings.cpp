@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "api/TrackMessages.h"
+#include "base/PathParts.h"
 #include "base/Text.h"
 #include "glyphs/table/TableGlyphs.h"
 #include "preview/Caption.h"

@@ -7,6 +7,7 @@
 #include "api/TrackApi.h"
 #include "api/TrackMessages.h"
 #include "base/Files.h"
+#include "base/PathParts.h"
 #include "track/Conversion.h"
 
 namespace tarmaxion {

@@ -32,7 +32,7 @@ std::string Narrow(UINT code_page, DWORD flags, const char* replacement, std::ws
 
 std::wstring WideFromUtf8(std::string_view utf8) { return Widen(CP_UTF8, utf8); }
 
-std::wstring WideFromWindows1252(std::string_view text) { return Widen(kWindows1252, text); }
+std::wstring WideFromWindows1252(TextView text) { return Widen(kWindows1252, {text.data(), text.size()}); }
 
 std::string Utf8FromWide(std::wstring_view wide) { return Narrow(CP_UTF8, 0, nullptr, wide); }
 

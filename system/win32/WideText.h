@@ -6,11 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Text.h"
+
 namespace tarmaxion::win32 {
 
 std::wstring WideFromUtf8(std::string_view utf8);
 std::string Utf8FromWide(std::wstring_view wide);
-std::wstring WideFromWindows1252(std::string_view text);
+std::wstring WideFromWindows1252(TextView text);
 // UTF-8 in the system's ANSI code page, as the "A" controls show text; a character the code page
 // cannot spell becomes "?", never a look-alike.
 std::string AnsiFromUtf8(std::string_view utf8);

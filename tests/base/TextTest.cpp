@@ -1,3 +1,4 @@
+#include "base/PathParts.h"
 #include "base/Text.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "preview/MapImage.h"
+#include "tests/support/TextPrinting.h"
 #include "tools/builders/TrackBuilder.h"
 #include "track/TrackInfo.h"
 #include "track/TrackLayout.h"

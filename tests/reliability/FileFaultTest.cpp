@@ -33,9 +33,12 @@ namespace {
 namespace fs = std::filesystem;
 using testing::PermissionsBind;
 using testing::WindowRun;
+
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::TrackBuilder;
+
+Text Decimal(std::uintmax_t count) { return DecimalText(static_cast<std::int64_t>(count)); }
 using Bytes = std::vector<std::uint8_t>;
 
 // Every file below a folder with its bytes; folders map to nothing.
@@ -219,12 +222,12 @@ TEST(FileFaultTest, FileThatEndsBeforeItsSizeIsReportedAndOnlyItsBytesUsed) {
   WindowRun run;
   run.Load(dir.Write("good.trk", Track()));
   run.Load(path);
-  EXPECT_NE(run.Panel().find("Read error: enabled ended after " + std::to_string(text.size()) + " of " +
-                                std::to_string(reported) + " bytes"),
+  EXPECT_NE(run.Panel().find("Read error: enabled ended after " + Decimal(text.size()) + " of " +
+                                Decimal(reported) + " bytes"),
             Text::npos)
       << run.Panel();
   EXPECT_EQ(run.Model().LoadedSize(), static_cast<std::int32_t>(text.size()));
-  EXPECT_EQ(run.Lines(), (std::vector<Text>{"enabled   " + std::to_string(text.size()) + " Bytes"}));
+  EXPECT_EQ(run.Lines(), (std::vector<Text>{"enabled   " + Decimal(text.size()) + " Bytes"}));
   EXPECT_EQ(run.LastLog(), "Caution: Version <> 1.05");
 }
 

@@ -169,7 +169,7 @@ TEST(MalformedTrackTest, EachFileGivesItsMessageWhateverTheBufferHeldBefore) {
 
     EXPECT_EQ(after_full.last_log, row.message);
     ASSERT_FALSE(after_full.lines.empty());
-    EXPECT_EQ(after_full.lines[0], "m.trk   " + std::to_string(file.size()) + " Bytes");
+    EXPECT_EQ(after_full.lines[0], "m.trk   " + DecimalText(static_cast<std::int64_t>(file.size())) + " Bytes");
     EXPECT_EQ(after_full.lines, after_small.lines);
     EXPECT_EQ(after_full.log_panel, after_small.log_panel);
     EXPECT_EQ(after_full.map_redrawn, Accepted(row.message));
@@ -201,7 +201,7 @@ TEST(MalformedTrackTest, FilesBeyondTheFirstHalfAreNotReadAtAll) {
 
     run.Load(dir.Write("big.trk", Base().GhostData(size - Base().Build().size()).Build()));
 
-    EXPECT_EQ(run.LastLog(), "Track too large: big.trk has " + std::to_string(size) + " bytes, at most 1000000 fit");
+    EXPECT_EQ(run.LastLog(), "Track too large: big.trk has " + DecimalText(static_cast<std::int64_t>(size)) + " bytes, at most 1000000 fit");
     EXPECT_EQ(run.LoadedBytes(), before);
     EXPECT_TRUE(run.Lines().empty());
   }

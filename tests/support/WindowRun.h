@@ -10,6 +10,7 @@
 #include "programs/window/Program.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TextPrinting.h"
 
 namespace tarmaxion::testing {
 

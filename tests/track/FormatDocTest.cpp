@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Encoding.h"
 #include "track/TrackLayout.h"
 #include "track/TypeRemap.h"
 
@@ -146,7 +147,7 @@ TEST(FormatDocTest, DamageMessagesAreTheLayoutChecksInTheirOrder) {
   ASSERT_EQ(checks.size(), static_cast<std::size_t>(last + 1));
   for (int kind = 0; kind <= last; ++kind) {
     EXPECT_EQ(checks[static_cast<std::size_t>(kind)].at(1),
-              DamageMessage(static_cast<LayoutProblem>(kind)));
+              Utf8FromWindows1252(DamageMessage(static_cast<LayoutProblem>(kind))));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/support/TextPrinting.h"
 #include "tools/builders/TrackBuilder.h"
 #include "track/TrackLayout.h"
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/support/TextPrinting.h"
 #include "tools/builders/TrackBuilder.h"
 #include "track/TrackInfo.h"
 
@@ -107,7 +108,7 @@ TEST(ListingTest, NameFieldsStopAtTwelveCharactersOrNulAndAreTrimmed) {
 }
 
 TEST(ListingTest, GhostFramesAreHalfTheGhostSizeTruncatedTowardZero) {
-  for (const auto& [size, frames] : std::vector<std::pair<std::int16_t, std::string>>{
+  for (const auto& [size, frames] : std::vector<std::pair<std::int16_t, Text>>{
            {7, "3"}, {-3, "-1"}, {2401, "1200"}, {0, "0"}}) {
     auto track = FullTrack();
     track.GhostSize(size);

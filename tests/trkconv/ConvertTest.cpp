@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/Encoding.h"
 #include "tests/trkconv/TrkconvRun.h"
 #include "tests/trkconv/WindowReference.h"
 #include "tests/support/TempDir.h"
@@ -109,7 +110,7 @@ TEST_F(ConvertTest, RefusedFilesAreReportedAsTheWindowLogsThem) {
     const auto run = RunInProcess({"convert", path});
     EXPECT_EQ(run.exit_code, 1) << c.name;
     EXPECT_EQ(run.out, "") << c.name;
-    EXPECT_EQ(run.err, "trkconv: " + path + ": " + window.log.at(c.log_line) + "\n") << c.name;
+    EXPECT_EQ(run.err, "trkconv: " + path + ": " + Utf8FromWindows1252(window.log.at(c.log_line)) + "\n") << c.name;
     EXPECT_FALSE(Exists(ConvertedName(path))) << c.name;
   }
 }

@@ -45,7 +45,7 @@ TEST_P(InfoMatchesTheWindow, SameLinesInUtf8AndTheWindowsMessageForARefusal) {
   EXPECT_EQ(run.out, Utf8Lines(window.lines));
   if (Rejected(window)) {
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(run.err, "trkconv: " + path + ": " + window.LastLog() + "\n");
+    EXPECT_EQ(run.err, "trkconv: " + path + ": " + Utf8FromWindows1252(window.LastLog()) + "\n");
   } else {
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.err, "");
@@ -133,7 +133,7 @@ TEST(InfoJsonTest, EveryListedNumberAgreesWithTheWindowsLine) {
   }
   EXPECT_TRUE(listed("Landmap: " + json.at("landmap_size").dump() + " Bytes"));
   EXPECT_TRUE(listed("Autor: " + json.at("author").get<std::string>()));
-  EXPECT_EQ(lines[0], "rich.trk   " + json.at("size").dump() + " Bytes");
+  EXPECT_EQ(Utf8FromWindows1252(lines[0]), "rich.trk   " + json.at("size").dump() + " Bytes");
   EXPECT_EQ(json.at("version"), "1.10");
   EXPECT_EQ(json.at("file"), "rich.trk");
   EXPECT_EQ(json.at("path"), path);

@@ -61,7 +61,7 @@ TEST(SystemLanguageTest, TheWindowLogsTheReasonInWindows1252AndCutsItBetweenChar
 
   // 54 characters of name put the first accented letter on the hundredth byte, the last kept.
   run.Save(FullDeviceNamed(dir, std::string(50, 'x') + ".trk"));
-  EXPECT_EQ(run.LastLog(), "Not saved: " + std::string(50, 'x') + ".trk: Aucun espace disponible sur le p\xE9");
+  EXPECT_EQ(run.LastLog(), "Not saved: " + Text(50, 'x') + ".trk: Aucun espace disponible sur le p\xE9");
 }
 
 TEST(SystemLanguageTest, TrkconvWritesTheReasonInUtf8) {

@@ -15,6 +15,7 @@
 
 #include "gfx/Image.h"
 #include "platform/win32/DibPixels.h"
+#include "tests/support/TextPrinting.h"
 
 namespace tarmaxion::win32::oracle {
 

@@ -57,7 +57,7 @@ TEST_F(ProgramTest, LoadListsTheFileAndItsThirtyThreeLines) {
   Load(dir_.Write("monza.trk", bytes));
   const auto lines = Lines();
   ASSERT_EQ(lines.size(), 33u);
-  EXPECT_EQ(lines[0], "monza.trk   " + std::to_string(bytes.size()) + " Bytes");
+  EXPECT_EQ(lines[0], "monza.trk   " + DecimalText(static_cast<std::int64_t>(bytes.size())) + " Bytes");
   EXPECT_EQ(lines[1], "Tarmaxion 1.10");
   EXPECT_EQ(lines[16], "Best: Ace 2345  7.3.2010   9:05.03");
   EXPECT_EQ(lines[32], "Ghost Frames:0");
@@ -88,7 +88,7 @@ TEST_F(ProgramTest, CancelledLoadAfterATrackListsThatTrackAgain) {
   Load(dir_.Write("a.trk", bytes));
   Load("");
   EXPECT_EQ(Lines().size(), 33u);
-  EXPECT_EQ(Lines()[0], "   " + std::to_string(bytes.size()) + " Bytes");
+  EXPECT_EQ(Lines()[0], "   " + DecimalText(static_cast<std::int64_t>(bytes.size())) + " Bytes");
   EXPECT_EQ(program.Model().CurrentFolder(), "");
 }
 
