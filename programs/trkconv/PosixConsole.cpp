@@ -1,9 +1,10 @@
-// trkconv on POSIX systems: the arguments as given.
+// trkconv on POSIX systems: the arguments as given, the heap in large pages where it can be.
 #include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
 
+#include "programs/trkconv/HeapPages.h"
 #include "programs/trkconv/ProcessConsole.h"
 
 namespace tarmaxion::cli {
@@ -11,6 +12,7 @@ namespace tarmaxion::cli {
 struct ProcessConsole::SystemParts {};
 
 ProcessConsole::ProcessConsole(int argc, char** argv) : arguments_(argv + 1, argv + argc) {
+  PreferLargeHeapPages();
   // The system's reasons for failures in the user's language, decoded from the locale's
   // character set; numbers and everything else keep the C locale's forms.
   std::setlocale(LC_CTYPE, "");
