@@ -3,7 +3,8 @@
 
 namespace tarmaxion::cli {
 
-// Call once, first thing: later blocks come from a heap the kernel may back with 2 MiB pages.
+// Call once, before the images: later blocks come from a heap the kernel may back with 2 MiB
+// pages.
 void PreferLargeHeapPages();
 
 }  // namespace tarmaxion::cli

@@ -1,4 +1,5 @@
-// trkconv on POSIX systems: the arguments as given, the heap in large pages where it can be.
+// trkconv on POSIX systems: the arguments as given, the heap for images in large pages where it
+// can be.
 #include <unistd.h>
 
 #include <clocale>
@@ -12,7 +13,6 @@ namespace tarmaxion::cli {
 struct ProcessConsole::SystemParts {};
 
 ProcessConsole::ProcessConsole(int argc, char** argv) : arguments_(argv + 1, argv + argc) {
-  PreferLargeHeapPages();
   // The system's reasons for failures in the user's language, decoded from the locale's
   // character set; numbers and everything else keep the C locale's forms.
   std::setlocale(LC_CTYPE, "");
@@ -24,5 +24,7 @@ bool ProcessConsole::ErrorStreamIsTerminal() const { return isatty(fileno(stderr
 
 // Text and bytes are alike here.
 void ProcessConsole::MakeOutputBinary() {}
+
+void ProcessConsole::PrepareForImages() { PreferLargeHeapPages(); }
 
 }  // namespace tarmaxion::cli

@@ -34,6 +34,7 @@ std::string PreviewPath(const BatchOptions& options, const std::string& track) {
 }
 
 int RunPreview(const PreviewOptions& options, const Console& console) {
+  if (console.images_ahead) console.images_ahead();
   BatchWork work;
   work.output_path = [&options](const std::string& track) { return PreviewPath(options.batch, track); };
   work.make = [&options](BatchWorker& worker, const std::string& output) {
