@@ -31,9 +31,10 @@ std::optional<ShownText> ReadMessage(const FileRead& read, std::string_view utf8
   return std::nullopt;
 }
 
-Text DroppedMessage(std::size_t count) {
+Text DroppedMessage(std::size_t count, DropRest rest) {
   const auto number = [](std::size_t n) { return DecimalText(static_cast<std::int64_t>(n)); };
-  return "Dropped " + number(count) + " files: loaded the first, left out " + number(count - 1);
+  const Text loaded = "Dropped " + number(count) + " files: loaded the first, ";
+  return loaded + (rest == DropRest::kListed ? Text("all are in the list") : "left out " + number(count - 1));
 }
 
 ShownText NotSavedMessage(std::string_view utf8_path, std::string_view utf8_reason) {

@@ -31,7 +31,9 @@ std::optional<ShownText> ReadMessage(const FileRead& read, std::string_view utf8
 
 // What the log says when several files were dropped on the window at once and only the first
 // was loaded.
-Text DroppedMessage(std::size_t count);
+// Where the files of a drop that do not load go: nowhere in a window, into the list on the page.
+enum class DropRest { kLeftOut, kListed };
+Text DroppedMessage(std::size_t count, DropRest rest);
 
 // Why the copy at utf8_path was not written, with the file functions' reason.
 ShownText NotSavedMessage(std::string_view utf8_path, std::string_view utf8_reason);

@@ -37,7 +37,7 @@ void WindowModel::Load(const std::optional<ChosenFile>& file) {
 
 void WindowModel::LoadDropped(const ChosenFile& file, const DropPlan& plan) {
   Load(file);
-  if (plan.files > 1) Log(DroppedMessage(plan.files));
+  if (plan.files > 1) Log(DroppedMessage(plan.files, plan.rest));
 }
 
 bool WindowModel::ReadTrack(const std::optional<ChosenFile>& file) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "api/TrackApi.h"
+#include "api/TrackMessages.h"
 #include "base/Files.h"
 #include "base/ShownText.h"
 #include "window/StatusLog.h"
@@ -34,10 +35,11 @@ struct ChosenFile {
 
 enum class DropKind { kFile, kOther };  // kOther: a folder, or a path that names nothing
 
-// Which dropped item loads, and how many of the items were files.
+// Which dropped item loads, how many of the items were files, and where the others go.
 struct DropPlan {
   std::size_t load = 0;
   std::size_t files = 0;
+  DropRest rest = DropRest::kLeftOut;
 };
 
 // The first file of a drop loads. When no item is a file, the first item loads all the same, so
@@ -70,7 +72,7 @@ class WindowModel {
   // left it; a file that cannot be read is reported and shows nothing else.
   void Load(const std::optional<ChosenFile>& file);
   // A drop: the planned item's file loads as the open dialog would load it, and the log counts
-  // the files left out.
+  // the files and says where the others went.
   void LoadDropped(const ChosenFile& file, const DropPlan& plan);
 
   // The save command's gate: the path the save dialog offers, or nothing when the command goes

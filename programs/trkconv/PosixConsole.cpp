@@ -1,9 +1,11 @@
-// trkconv on POSIX systems: the arguments as given.
+// trkconv on POSIX systems: the arguments as given, the heap for images in large pages where it
+// can be.
 #include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
 
+#include "programs/trkconv/HeapPages.h"
 #include "programs/trkconv/ProcessConsole.h"
 
 namespace tarmaxion::cli {
@@ -22,5 +24,7 @@ bool ProcessConsole::ErrorStreamIsTerminal() const { return isatty(fileno(stderr
 
 // Text and bytes are alike here.
 void ProcessConsole::MakeOutputBinary() {}
+
+void ProcessConsole::PrepareForImages() { PreferLargeHeapPages(); }
 
 }  // namespace tarmaxion::cli

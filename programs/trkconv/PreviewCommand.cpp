@@ -2,6 +2,7 @@
 
 #include "base/NativePath.h"
 #include "programs/trkconv/ImageFiles.h"
+#include "track/Conversion.h"
 
 namespace tarmaxion::cli {
 namespace {
@@ -28,12 +29,14 @@ MadeOutput MakeImage(BatchWorker& worker, const std::string& output, const Previ
 
 std::string PreviewPath(const BatchOptions& options, const std::string& track) {
   if (!options.output.empty()) return options.output;
-  auto path = NativePath(track);
+  // Named as the copy is: only ".trk" gives way, so "a.b" and "a.c" do not draw over each other.
+  auto path = NativePath(std::string(TrackStem(track)) + ".png");
   if (!options.out_dir.empty()) path = NativePath(options.out_dir) / path.filename();
-  return Utf8Path(path.replace_extension(".png"));
+  return Utf8Path(path);
 }
 
 int RunPreview(const PreviewOptions& options, const Console& console) {
+  if (console.images_ahead) console.images_ahead();
   BatchWork work;
   work.output_path = [&options](const std::string& track) { return PreviewPath(options.batch, track); };
   work.make = [&options](BatchWorker& worker, const std::string& output) {

@@ -1,6 +1,6 @@
 // What trkconv needs from the process it runs in, whichever system that is: its arguments in
-// UTF-8, whether the error stream is a terminal, and binary standard streams for track and
-// image bytes. Each system supplies it in a file of its own.
+// UTF-8, whether the error stream is a terminal, binary standard streams for track and image
+// bytes, and memory fit for images. Each system supplies it in a file of its own.
 #pragma once
 
 #include <memory>
@@ -21,6 +21,8 @@ class ProcessConsole {
   bool ErrorStreamIsTerminal() const;
   // Standard output passes bytes as they are from now on.
   void MakeOutputBinary();
+  // Maps are drawn from now on: memory in large pages where the system has them.
+  void PrepareForImages();
 
  private:
   struct SystemParts;

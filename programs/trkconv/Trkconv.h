@@ -20,6 +20,8 @@ struct Console {
   bool err_is_terminal = false;  // progress bars go to err only then
   // Called before image or track bytes go to out, where text and binary data differ (Windows).
   std::function<void()> binary_out;
+  // Called before maps are drawn, which take more fresh memory than anything else trkconv does.
+  std::function<void()> images_ahead;
 };
 
 // args are the UTF-8 arguments after the program name.

@@ -109,7 +109,7 @@ class WebWindow {
  private:
   void Run(const ChosenFile& file, std::size_t dropped) {
     if (dropped > 0) {
-      model_.LoadDropped(file, DropPlan{0, dropped});
+      model_.LoadDropped(file, DropPlan{0, dropped, DropRest::kListed});
     } else {
       model_.Load(file);
     }

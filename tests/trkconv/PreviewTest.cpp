@@ -153,6 +153,15 @@ TEST_F(PreviewTest, RefusedAndUnreadableTracksWriteNoImage) {
   EXPECT_EQ(RunInProcess({"preview", dir_.File("missing.trk")}).exit_code, 1);
 }
 
+// As the copy's name: only ".trk" gives way, so two tracks that differ after their last dot
+// keep two images.
+TEST_F(PreviewTest, ImagesAreNamedAsCopiesAre) {
+  const auto bytes = ReadBytes(track_);
+  const auto run = RunInProcess({"preview", dir_.Write("a.b", bytes), dir_.Write("a.c", bytes), dir_.Write("d.TRK", bytes)});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  for (const char* image : {"a.b.png", "a.c.png", "d.png"}) EXPECT_TRUE(std::filesystem::exists(dir_.File(image))) << image;
+}
+
 TEST_F(PreviewTest, NeverWritesOverTheTrackNorAnExistingFileWithoutForce) {
   const auto bytes = ReadBytes(track_);
   std::filesystem::create_hard_link(track_, dir_.File("track.png"));

@@ -35,4 +35,7 @@ void ProcessConsole::MakeOutputBinary() {
   _setmode(_fileno(stdout), _O_BINARY);
 }
 
+// Large pages need a privilege users do not have; the heap stays as it is.
+void ProcessConsole::PrepareForImages() {}
+
 }  // namespace tarmaxion::cli
