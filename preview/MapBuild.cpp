@@ -7,23 +7,22 @@
 
 namespace tarmaxion {
 
-std::optional<Text> BuildMap(const ByteReader& track, const TrackInfo& info,
+bool BuildMap(const ByteReader& track, const TrackInfo& info,
                              const LandmapColourTable& colours, const Text& track_file_name,
                              Graphics& graphics, int image_slot, int font_id) {
   // The landmap and the band between them paint every pixel, so nothing of the previous
   // track's map survives in the reused image.
   Image* const map = graphics.PrepareImage(image_slot, kMapWidth, kMapHeight);
-  if (map == nullptr) return std::nullopt;
+  if (map == nullptr) return false;
   DrawLandmap(track, *map, colours);
   FillBox(*map, 0, kMapAreaRows, kMapWidth, kMapHeight - kMapAreaRows, kBackgroundColour);
 
   const CaptionRecord record = ChooseCaptionRecord(info);
-  const Text track_name = TrackName(track_file_name);
   graphics.BeginDrawing(image_slot);
   graphics.SelectFont(font_id);
-  DrawCaption(graphics, TimeText(record.time), track_name, record.names_line);
+  DrawCaption(graphics, TimeText(record.time), TrackName(track_file_name), record.names_line);
   graphics.EndDrawing();
-  return track_name + "_" + record.name_tail;
+  return true;
 }
 
 }  // namespace tarmaxion

@@ -1,8 +1,6 @@
 // The map build: the map image made afresh in the background colour, the terrain from the
-// landmap laid into it, the caption drawn on it, and the map name that names what is shown.
+// landmap laid into it, and the caption drawn on it.
 #pragma once
-
-#include <optional>
 
 #include "base/Text.h"
 #include "gfx/Graphics.h"
@@ -13,10 +11,9 @@
 namespace tarmaxion {
 
 // Paints the whole map image in image_slot from the loaded track and draws the caption in font_id.
-// track_file_name is the file part of the track path. Returns the map name
-// ("monza_4567_Bob"), or nothing when the slot holds no image: then no caption is drawn and
-// there is nothing to report.
-std::optional<Text> BuildMap(const ByteReader& track, const TrackInfo& info,
+// track_file_name is the file part of the track path, in the caption font's code page. False
+// when the slot holds no image: then no caption is drawn.
+bool BuildMap(const ByteReader& track, const TrackInfo& info,
                              const LandmapColourTable& colours, const Text& track_file_name,
                              Graphics& graphics, int image_slot, int font_id);
 

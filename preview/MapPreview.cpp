@@ -16,14 +16,12 @@ constexpr int kMapSlot = 1;
 MapPreview::MapPreview(const GlyphSource* caption_glyphs)
     : graphics_(caption_glyphs != nullptr ? *caption_glyphs : no_glyphs_) {}
 
-std::optional<Text> MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info,
-                                     const Text& file_name) {
+bool MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info, const Text& file_name) {
   const ByteReader reader(track);
-  auto map_name =
-      BuildMap(reader, info, kLandmapColours, file_name, graphics_, kMapSlot, kCaptionFont);
+  if (!BuildMap(reader, info, kLandmapColours, file_name, graphics_, kMapSlot, kCaptionFont)) return false;
   DrawWater(reader, info, graphics_, kMapSlot);
   DrawObjects(track, info, kObjectColours, graphics_, kMapSlot);
-  return map_name;
+  return true;
 }
 
 const Image* MapPreview::Picture() const { return graphics_.ImageAt(kMapSlot); }

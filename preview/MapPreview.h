@@ -22,11 +22,9 @@ class MapPreview {
   MapPreview(const MapPreview&) = delete;
   MapPreview& operator=(const MapPreview&) = delete;
 
-  // Draws the map of a track that passed the checks and returns its map name
-  // ("monza_4567_Bob"), or nothing when no image could be made. file_name is the file part of
-  // the track's path. The track's bytes are read, never changed.
-  std::optional<Text> Draw(std::span<const std::uint8_t> track, const TrackInfo& info,
-                           const Text& file_name);
+  // Draws the map of a track that passed the checks; false when no image could be made.
+  // file_name is the file part of the track's path. The track's bytes are read, never changed.
+  bool Draw(std::span<const std::uint8_t> track, const TrackInfo& info, const Text& file_name);
 
   // The last map drawn, or nullptr before the first. It stays in place while later maps of the
   // same size are drawn, so a view may keep the pointer.

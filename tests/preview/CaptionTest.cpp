@@ -76,7 +76,7 @@ TEST(CaptionTest, TrackNameDropsTheLastFourCharacters) {
 
 class MapBuildTest : public testing::PreviewCanvas {
  protected:
-  std::optional<Text> Build(const TrackBuilder& builder, const Text& file_name) {
+  bool Build(const TrackBuilder& builder, const Text& file_name) {
     track_ = Parse(builder);
     return BuildMap(ByteReader(track_.bytes), track_.info, kLandmapColours, file_name, graphics_,
                     kSlot, kFont);
@@ -84,16 +84,6 @@ class MapBuildTest : public testing::PreviewCanvas {
 
   testing::ParsedTrack track_;
 };
-
-TEST_F(MapBuildTest, MapNameJoinsTrackNameTimeAndDriver) {
-  TrackBuilder track;
-  track.Record(1, "Bob", 4567).CarName(1, "Rocket");
-  EXPECT_EQ(Build(track, "monza.trk"), "monza_4567_Bob");
-  EXPECT_EQ(Build(TrackBuilder().Record(0, "Ace", 6000).Record(1, "Bob", 6000), "oval.trk"),
-            "oval_6000");
-  EXPECT_EQ(Build(track, ""), "_4567_Bob");
-  EXPECT_EQ(Build(TrackBuilder().Record(1, "Bob", 45), "a.trk"), "a_45_Bob");
-}
 
 TEST_F(MapBuildTest, ImageShowsTheTerrainAndTheCaptionBand) {
   ASSERT_TRUE(Build(TrackBuilder().Landmap({0x0202, 0x001A}), "a.trk"));
@@ -141,7 +131,7 @@ TEST_F(MapBuildTest, CaptionLinesAreWhiteOnTheBandColourInOpaqueCells) {
   EXPECT_EQ(Count(kWhite), InkOf("45.67") + InkOf("monza") + InkOf("Bob / Rocket"));
 }
 
-TEST_F(MapBuildTest, NoImageMeansNoCaptionAndNoMapName) {
+TEST_F(MapBuildTest, NoImageMeansNoCaption) {
   // An image slot the drawing services do not have stands for an image that cannot be made.
   track_ = Parse(TrackBuilder().Record(1, "Bob", 4567));
   EXPECT_FALSE(BuildMap(ByteReader(track_.bytes), track_.info, kLandmapColours, "a.trk", graphics_,
