@@ -3,15 +3,26 @@
 #include "base/Encoding.h"
 
 namespace tarmaxion {
+namespace {
 
-std::string UniqueNames::Claim(std::string_view name) {
+std::string WindowsFileName(std::string_view name) {
+  std::string usable(name);
+  for (char& c : usable) {
+    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) c = '_';
+  }
+  return usable;
+}
+
+}  // namespace
+
+std::string UniqueNames::Claim(std::string_view given) {
+  const std::string name = WindowsFileName(given);
   // A leading dot starts a name, not an extension.
   const std::size_t dot = name.rfind('.');
-  const std::size_t split = dot == std::string_view::npos || dot == 0 ? name.size() : dot;
-  std::string candidate(name);
+  const std::size_t split = dot == std::string::npos || dot == 0 ? name.size() : dot;
+  std::string candidate = name;
   for (std::size_t n = 2; !taken_.insert(CaseFolded(candidate)).second; ++n) {
-    candidate =
-        std::string(name.substr(0, split)) + " (" + std::to_string(n) + ")" + std::string(name.substr(split));
+    candidate = name.substr(0, split) + " (" + std::to_string(n) + ")" + name.substr(split);
   }
   return candidate;
 }

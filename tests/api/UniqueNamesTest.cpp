@@ -32,5 +32,12 @@ TEST(UniqueNamesTest, NamesThatDifferOnlyInCaseAreTheSameName) {
   EXPECT_EQ(CaseFolded("\xC5\xB8\xC3\x97\xC4\xB8"), "\xC3\xBF\xC3\x97\xC4\xB8");
 }
 
+TEST(UniqueNamesTest, CharactersWindowsRefusesBecomeUnderscoresAndStillCount) {
+  UniqueNames names;
+  EXPECT_EQ(names.Claim("a:b?_c.trk"), "a_b__c.trk");
+  EXPECT_EQ(names.Claim("a*b|_c.trk"), "a_b__c (2).trk");
+  EXPECT_EQ(names.Claim("<\x01>\"\\.trk"), "_____.trk");
+}
+
 }  // namespace
 }  // namespace tarmaxion
