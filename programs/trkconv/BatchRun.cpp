@@ -72,6 +72,12 @@ FileOutcome RunOne(const std::string& track, const std::string& output, OutputGu
 
 }  // namespace
 
+std::string OutputPath(const BatchOptions& options, const std::string& default_beside_track) {
+  if (!options.output.empty()) return options.output;
+  if (options.out_dir.empty()) return default_beside_track;
+  return Utf8Path(NativePath(options.out_dir) / NativePath(default_beside_track).filename());
+}
+
 int RunBatch(const BatchOptions& options, const BatchWork& work, const Console& console) {
   const auto& tracks = options.tracks;
   OutputGuard guard(tracks, options.replace);

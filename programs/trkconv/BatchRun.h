@@ -35,6 +35,10 @@ struct BatchWorker {
   std::vector<std::uint8_t> output;
 };
 
+// Where one track's output goes: the path given for it, else the default name's file part in
+// the output folder, else the default name itself, beside the track.
+std::string OutputPath(const BatchOptions& options, const std::string& default_beside_track);
+
 // The bytes of one output file, valid until the worker's next track.
 using MadeOutput = Result<std::span<const std::uint8_t>, Failure>;
 

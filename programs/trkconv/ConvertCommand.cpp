@@ -1,16 +1,11 @@
 #include "programs/trkconv/ConvertCommand.h"
 
-#include "base/NativePath.h"
-#include "base/PathParts.h"
-#include "base/Text.h"
 #include "track/Conversion.h"
 
 namespace tarmaxion::cli {
 
 std::string ConvertedPath(const BatchOptions& options, const std::string& track) {
-  if (!options.output.empty()) return options.output;
-  if (options.out_dir.empty()) return ConvertedName(track);
-  return Utf8Path(NativePath(options.out_dir) / NativePath(ConvertedName(FilePart(track))));
+  return OutputPath(options, ConvertedName(track));
 }
 
 int RunConvert(const BatchOptions& options, const Console& console) {

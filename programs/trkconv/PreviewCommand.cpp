@@ -1,6 +1,5 @@
 #include "programs/trkconv/PreviewCommand.h"
 
-#include "base/NativePath.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "track/Conversion.h"
 
@@ -28,11 +27,8 @@ MadeOutput MakeImage(BatchWorker& worker, const std::string& output, const Previ
 }  // namespace
 
 std::string PreviewPath(const BatchOptions& options, const std::string& track) {
-  if (!options.output.empty()) return options.output;
   // Named as the copy is: only ".trk" gives way, so "a.b" and "a.c" do not draw over each other.
-  auto path = NativePath(std::string(TrackStem(track)) + ".png");
-  if (!options.out_dir.empty()) path = NativePath(options.out_dir) / path.filename();
-  return Utf8Path(path);
+  return OutputPath(options, std::string(TrackStem(track)) + ".png");
 }
 
 int RunPreview(const PreviewOptions& options, const Console& console) {
