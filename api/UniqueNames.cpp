@@ -1,15 +1,16 @@
 #include "api/UniqueNames.h"
 
+#include <algorithm>
+
 #include "base/Encoding.h"
+#include "base/PathParts.h"
 
 namespace tarmaxion {
 namespace {
 
 std::string WindowsFileName(std::string_view name) {
   std::string usable(name);
-  for (char& c : usable) {
-    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) c = '_';
-  }
+  std::replace_if(usable.begin(), usable.end(), [](char c) { return !AllowedInWindowsFileName(c); }, '_');
   return usable;
 }
 

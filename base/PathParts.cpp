@@ -12,4 +12,8 @@ std::string PathPart(std::string_view path) {
   return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
+bool AllowedInWindowsFileName(char c) {
+  return static_cast<unsigned char>(c) >= 0x20 && std::string_view("\"*/:<>?\\|").find(c) == std::string_view::npos;
+}
+
 }  // namespace tarmaxion

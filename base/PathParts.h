@@ -12,4 +12,8 @@ namespace tarmaxion {
 std::string FilePart(std::string_view path);
 std::string PathPart(std::string_view path);
 
+// False for the characters no Windows file name may hold: the control characters and
+// " * / : < > ? \ |.
+bool AllowedInWindowsFileName(char c);
+
 }  // namespace tarmaxion

@@ -1,16 +1,14 @@
 #include "platform/DialogPaths.h"
 
+#include <algorithm>
+
+#include "base/PathParts.h"
+
 namespace tarmaxion {
 namespace {
 
 bool IsValidFileName(std::string_view name) {
-  if (name.empty()) return false;
-  for (const char c : name) {
-    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\"*/:<>?\\|").find(c) != std::string_view::npos) {
-      return false;
-    }
-  }
-  return true;
+  return !name.empty() && std::all_of(name.begin(), name.end(), AllowedInWindowsFileName);
 }
 
 }  // namespace
