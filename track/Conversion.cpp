@@ -19,6 +19,8 @@ std::string_view TrackStem(std::string_view track_path) {
 
 std::string ConvertedName(std::string_view track_path) { return std::string(TrackStem(track_path)) + "_c.trk"; }
 
+std::string MapImageName(std::string_view track_path) { return std::string(TrackStem(track_path)) + ".png"; }
+
 void RemapObjectTypes(std::span<std::uint8_t> track, const TrackLayout& layout) {
   const ByteReader reader(track);
   ObjectTable(reader, layout).ForEach([&](const MapObject& object) {

@@ -19,6 +19,10 @@ std::string_view TrackStem(std::string_view track_path);
 // differences ("" gives "_c.trk"). UTF-8.
 std::string ConvertedName(std::string_view track_path);
 
+// The map image's default path, named as the copy is: ".png" in place of a final ".trk", or
+// after any other path. UTF-8.
+std::string MapImageName(std::string_view track_path);
+
 // Rewrites types 25 to 32 (see RemappedType) of the entries whose map position lies inside the
 // map area off its edge; every other byte stays. layout must come from LocateRegions on track.
 void RemapObjectTypes(std::span<std::uint8_t> track, const TrackLayout& layout);

@@ -6,7 +6,7 @@
 
 namespace tarmaxion {
 
-std::string MapPictureName(std::string_view utf8_path) { return FilePart(TrackStem(utf8_path)) + ".png"; }
+std::string MapPictureName(std::string_view utf8_path) { return FilePart(MapImageName(utf8_path)); }
 
 std::optional<ShownText> MapNote(const WindowModel& model) {
   if (model.TrackPath().empty() || model.MapIsCurrent()) return std::nullopt;

@@ -27,8 +27,7 @@ MadeOutput MakeImage(BatchWorker& worker, const std::string& output, const Previ
 }  // namespace
 
 std::string PreviewPath(const BatchOptions& options, const std::string& track) {
-  // Named as the copy is: only ".trk" gives way, so "a.b" and "a.c" do not draw over each other.
-  return OutputPath(options, std::string(TrackStem(track)) + ".png");
+  return OutputPath(options, MapImageName(track));
 }
 
 int RunPreview(const PreviewOptions& options, const Console& console) {
