@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "api/TrackMessages.h"
-#include "platform/win32/DibPixels.h"
 #include "programs/win32-thumbnails/SpareTrackApi.h"
 #include "programs/win32-thumbnails/TrackThumbnail.h"
+#include "system/win32/DibPixels.h"
 
 namespace tarmaxion::thumbnails {
 namespace {
