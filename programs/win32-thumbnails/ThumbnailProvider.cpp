@@ -5,9 +5,9 @@
 #include <new>
 #include <utility>
 
+#include "api/Thumbnail.h"
 #include "api/TrackMessages.h"
 #include "programs/win32-thumbnails/SpareTrackApi.h"
-#include "programs/win32-thumbnails/TrackThumbnail.h"
 #include "system/win32/DibPixels.h"
 
 namespace tarmaxion::thumbnails {
