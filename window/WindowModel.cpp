@@ -42,7 +42,10 @@ void WindowModel::Load(const std::optional<ChosenFile>& file) {
     const FileRead& read = file->read;
     if (auto message = ReadMessage(read, file->path)) Log(*message);
     // The part of a short read that arrived is listed as the file, as it always was.
-    if (!read && read.Failure().kind != ReadProblem::kReadShort) return NothingArrived();
+    if (!read && read.Failure().kind != ReadProblem::kReadShort) {
+      NothingArrived();
+      return;
+    }
     loaded_size_ = read ? *read : read.Failure().arrived;
   }
   AppendLine(FileLine(FilePart(track_path_), loaded_size_ ? static_cast<std::int64_t>(*loaded_size_) : kUnreadSizeListed));

@@ -28,10 +28,12 @@ namespace tarmaxion {
 enum class LoadState {
   kNothingRead,  // no file was loaded yet: the save command says so
   kUnreadable,   // the chosen file could not be read: nothing of it is listed, drawn or saved
-  kRefused,      // not a track of version 1.05 or 1.10: no map, and the save command is silent
-  kDamaged,      // the version is right but a region lies outside the file: as refused
-  kListed,       // read and listed, but no map could be drawn of it
-  kMapped,       // read, listed and drawn
+  // Not a track of version 1.05 or 1.10: no map, and the save command is silent. A later file
+  // that cannot be read keeps this state, as the buffer still holds the refused track.
+  kRefused,
+  kDamaged,  // the version is right but a region lies outside the file: as refused
+  kListed,   // read and listed, but no map could be drawn of it
+  kMapped,   // read, listed and drawn
 };
 
 // A file the user chose or dropped, after the front end tried to read it into ReadBuffer().
