@@ -1,7 +1,7 @@
 /* The C side of scripts/bench-python: opens a track's bytes, lists its info, makes its 1.05 copy
  * and its full map PNG, over and over, and prints microseconds a track for each stage, from the
  * fastest of five rounds (the same loop as track_loop.py).
- * Usage: track_loop TRACK ITERATIONS */
+ * Usage: track_loop ITERATIONS < TRACK */
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
@@ -14,13 +14,10 @@ static double now_us(void) {
 }
 
 int main(int argc, char** argv) {
-  if (argc != 3) return fprintf(stderr, "usage: %s TRACK ITERATIONS\n", argv[0]), 2;
+  if (argc != 2) return fprintf(stderr, "usage: %s ITERATIONS < TRACK\n", argv[0]), 2;
   static unsigned char bytes[1000001];
-  FILE* file = fopen(argv[1], "rb");
-  if (file == NULL) return perror(argv[1]), 1;
-  const size_t size = fread(bytes, 1, sizeof bytes, file);
-  fclose(file);
-  const int iterations = atoi(argv[2]);
+  const size_t size = fread(bytes, 1, sizeof bytes, stdin);
+  const int iterations = atoi(argv[1]);
 
   double best[4] = {0}, best_total = -1;
   for (int round = 0; round < 5; ++round) {

@@ -1,14 +1,13 @@
 """The Python side of scripts/bench-python: the loop of track_loop.c through tarmaxion_track,
 results turned into Python values as a program uses them (lines, a dict, bytes).
-Usage: track_loop.py TRACK ITERATIONS"""
+Usage: track_loop.py ITERATIONS < TRACK"""
 import sys
 from time import perf_counter
 
 import tarmaxion_track
 
-with open(sys.argv[1], "rb") as file:
-    data = file.read()
-iterations = int(sys.argv[2])
+data = sys.stdin.buffer.read()
+iterations = int(sys.argv[1])
 
 best, best_total = None, None
 for _ in range(5):
