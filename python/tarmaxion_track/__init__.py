@@ -38,7 +38,7 @@ def _decode(text: bytes) -> str:
     return text.decode("utf-8", "surrogateescape")
 
 
-def open(source: Source, name: Optional[str] = None) -> Track:  # noqa: A001 - the module's verb
+def open(source: Source, name: Optional[str] = None) -> Track:
     """Opens a track from a path (read at once; name defaults to the file's name) or from its
     bytes (bytes, bytearray or memoryview). The name is what the caption and the info list show."""
     if isinstance(source, (bytes, bytearray, memoryview)):
