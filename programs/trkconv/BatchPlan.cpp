@@ -1,7 +1,6 @@
 #include "programs/trkconv/BatchPlan.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <numeric>
@@ -19,17 +18,16 @@ namespace fs = std::filesystem;
 // The names under which two tracks could meet on one file: its file part, in ASCII lower case
 // for the systems that ignore case, and for a symbolic link its target's too. Folders are left
 // out, as one folder can be reached under two names.
-void AddFileNames(std::vector<std::string>& names, const std::string& utf8_path) {
+void AddFileNames(std::vector<std::string>& names, const fs::path& path, fs::file_status status) {
   const auto add = [&names](std::string name) {
     for (auto& c : name) {
       if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     names.push_back(std::move(name));
   };
-  const auto path = NativePath(utf8_path);
   add(Utf8Path(path.filename()));
   std::error_code error;
-  if (fs::is_symlink(fs::symlink_status(path, error))) {
+  if (fs::is_symlink(status)) {
     const auto target = fs::weakly_canonical(path, error);
     if (!error) add(Utf8Path(target.filename()));
   }
@@ -49,63 +47,84 @@ std::optional<FileKey> KeyOf(const fs::path& path) {
   return FileKey{size, modified};
 }
 
-std::vector<bool> OutputsThatAreInputs(const std::vector<std::string>& tracks, const std::vector<std::string>& outputs) {
-  std::vector<bool> is_input(outputs.size(), false);
-  // Keyed when the first output that exists turns up: into a fresh folder, never.
-  std::map<FileKey, std::vector<std::size_t>> inputs;
-  bool keyed = false;
-  for (std::size_t i = 0; i < outputs.size(); ++i) {
-    const auto output = NativePath(outputs[i]);
-    const auto key = KeyOf(output);
-    if (!key) continue;
-    for (std::size_t track = 0; !keyed && track < tracks.size(); ++track) {
-      if (const auto track_key = KeyOf(NativePath(tracks[track]))) inputs[*track_key].push_back(track);
+class InputFiles {
+ public:
+  explicit InputFiles(const std::vector<std::string>& tracks) : tracks_(tracks) {}
+
+  bool Hold(const fs::path& path, const FileKey& key) {
+    // Keyed when the first output that exists turns up: into a fresh folder, never.
+    for (; keyed_ < tracks_.size(); ++keyed_) {
+      if (const auto track_key = KeyOf(NativePath(tracks_[keyed_]))) by_key_[*track_key].push_back(keyed_);
     }
-    keyed = true;
-    const auto same_key = inputs.find(*key);
-    if (same_key == inputs.end()) continue;
-    is_input[i] = std::any_of(same_key->second.begin(), same_key->second.end(), [&](std::size_t track) {
+    const auto same_key = by_key_.find(key);
+    if (same_key == by_key_.end()) return false;
+    return std::any_of(same_key->second.begin(), same_key->second.end(), [&](std::size_t track) {
       std::error_code error;
-      return fs::equivalent(NativePath(tracks[track]), output, error) && !error;
+      return fs::equivalent(NativePath(tracks_[track]), path, error) && !error;
     });
   }
-  return is_input;
-}
 
-std::vector<std::size_t> Chains(const std::vector<std::string>& tracks, const std::vector<std::string>& outputs) {
-  // Union-find: a name seen before joins the track's chain to that of the track that had it.
-  std::vector<std::size_t> root(tracks.size());
-  std::iota(root.begin(), root.end(), std::size_t{0});
-  const auto find = [&root](std::size_t i) {
-    while (root[i] != i) i = root[i] = root[root[i]];
-    return i;
-  };
-  std::unordered_map<std::string, std::size_t> first_with_name;
-  std::vector<std::string> names;
-  for (std::size_t i = 0; i < tracks.size(); ++i) {
-    names.clear();
-    AddFileNames(names, tracks[i]);
-    AddFileNames(names, outputs[i]);
+ private:
+  const std::vector<std::string>& tracks_;
+  std::size_t keyed_ = 0;
+  std::map<FileKey, std::vector<std::size_t>> by_key_;
+};
+
+// Union-find over the tracks: a name seen before joins a track's chain to that of the track
+// that had it first.
+class Chains {
+ public:
+  explicit Chains(std::size_t count) : root_(count) { std::iota(root_.begin(), root_.end(), std::size_t{0}); }
+
+  void Join(std::size_t track, std::vector<std::string>& names) {
     for (auto& name : names) {
-      const auto [first, added] = first_with_name.emplace(std::move(name), i);
-      if (!added) root[find(i)] = find(first->second);
+      const auto [first, added] = first_with_name_.emplace(std::move(name), track);
+      if (!added) root_[Root(track)] = Root(first->second);
     }
   }
-  std::vector<std::size_t> after(tracks.size());
-  std::vector<std::size_t> last(tracks.size(), BatchPlan::kFirst);  // each chain's latest track so far
-  for (std::size_t i = 0; i < tracks.size(); ++i) after[i] = std::exchange(last[find(i)], i);
-  return after;
-}
+
+  std::vector<std::size_t> After() {
+    std::vector<std::size_t> after(root_.size());
+    std::vector<std::size_t> last(root_.size(), BatchPlan::kFirst);  // each chain's latest track so far
+    for (std::size_t i = 0; i < root_.size(); ++i) after[i] = std::exchange(last[Root(i)], i);
+    return after;
+  }
+
+ private:
+  std::size_t Root(std::size_t i) {
+    while (root_[i] != i) i = root_[i] = root_[root_[i]];
+    return i;
+  }
+
+  std::vector<std::size_t> root_;
+  std::unordered_map<std::string, std::size_t> first_with_name_;
+};
 
 }  // namespace
 
 BatchPlan PlanBatch(const std::vector<std::string>& tracks,
                     const std::function<std::string(const std::string& track)>& output_path) {
   BatchPlan plan;
-  plan.outputs.reserve(tracks.size());
-  for (const auto& track : tracks) plan.outputs.push_back(output_path(track));
-  plan.output_is_input = OutputsThatAreInputs(tracks, plan.outputs);
-  plan.after = Chains(tracks, plan.outputs);
+  InputFiles inputs(tracks);
+  Chains chains(tracks.size());
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < tracks.size(); ++i) {
+    plan.outputs.push_back(output_path(tracks[i]));
+    const auto input = NativePath(tracks[i]);
+    const auto output = NativePath(plan.outputs.back());
+    std::error_code error;
+    const auto output_status = fs::symlink_status(output, error);
+    names.clear();
+    AddFileNames(names, input, fs::symlink_status(input, error));
+    AddFileNames(names, output, output_status);
+    chains.Join(i, names);
+    auto found = fs::exists(output_status) ? OutputFound::kSomethingElse : OutputFound::kNothing;
+    if (const auto key = found == OutputFound::kNothing ? std::nullopt : KeyOf(output); key && inputs.Hold(output, *key)) {
+      found = OutputFound::kInput;
+    }
+    plan.found.push_back(found);
+  }
+  plan.after = chains.After();
   return plan;
 }
 

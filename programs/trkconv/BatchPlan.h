@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
@@ -10,12 +11,16 @@
 
 namespace tarmaxion::cli {
 
+// What an output's path named when the batch was planned.
+enum class OutputFound : std::uint8_t { kNothing, kInput, kSomethingElse };
+
 struct BatchPlan {
   static constexpr std::size_t kFirst = std::numeric_limits<std::size_t>::max();
 
   std::vector<std::string> outputs;  // each track's output path, UTF-8
-  // The output is one of the input files (the same file under any name, hard links included).
-  std::vector<bool> output_is_input;
+  // kInput: one of the input files, under any name (hard links included); kSomethingElse: a
+  // file, a folder or a link.
+  std::vector<OutputFound> found;
   // The track that runs just before this one on the files they may share, else kFirst. Tracks
   // that share the file part of an input's or an output's name, or of a symbolic link's target
   // (in ASCII lower case, for the systems that ignore case), form one chain in input order, so

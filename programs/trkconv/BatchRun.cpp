@@ -43,6 +43,9 @@ FileOutcome MayWrite(const Batch& batch, std::size_t index) {
   const auto& plan = batch.plan;
   const auto& output = plan.outputs[index];
   const auto refused = [&](const char* why) { return Failure{FailureKind::kOutputRefused, output + why}; };
+  if (plan.found[index] == OutputFound::kInput) return refused(" is one of the input files and is never replaced");
+  // Only another program can have made the file since the plan, and the write refuses its name.
+  if (plan.found[index] == OutputFound::kNothing && plan.after[index] == BatchPlan::kFirst) return Done{};
   const auto path = NativePath(output);
   std::error_code error;
   const auto status = fs::status(path, error);
@@ -53,7 +56,6 @@ FileOutcome MayWrite(const Batch& batch, std::size_t index) {
       return refused(" was already written by this run");
     }
   }
-  if (plan.output_is_input[index]) return refused(" is one of the input files and is never replaced");
   if (batch.options.replace == Replace::kRefuse) return AlreadyExists(output);
   return Done{};
 }
