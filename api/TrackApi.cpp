@@ -6,16 +6,6 @@
 #include "track/Conversion.h"
 
 namespace tarmaxion {
-namespace {
-
-// "monza_4567_Bob": the file name without its last four characters, the time and the driver.
-ShownText MapName(std::string_view utf8_file_name, const TrackInfo& info) {
-  Text tail = "_";
-  tail += ChooseCaptionRecord(info).name_tail;
-  return ShownText::FromUtf8(DropLastCharacters(utf8_file_name, 4)) + tail;
-}
-
-}  // namespace
 
 TrackReport TooLargeReport(std::string_view utf8_file_name, std::uintmax_t size) {
   TrackReport report;
@@ -61,7 +51,15 @@ TrackMap TrackApi::Map() {
   // The caption spells the file name as the caption's font takes texts.
   const Text caption_name = caption_glyphs_ != nullptr ? caption_glyphs_->Spell(file_name_) : Windows1252FromUtf8(file_name_);
   if (!map_.Draw(bytes_, report_.info, caption_name)) return {};
-  return {map_.Picture(), MapName(file_name_, report_.info)};
+  return {map_.Picture(), MapName()};
+}
+
+ShownText TrackApi::MapName() const {
+  if (report_.outcome != TrackOutcome::kRead) return {};
+  // The file name without its last four characters, the time and the driver.
+  Text tail = "_";
+  tail += ChooseCaptionRecord(report_.info).name_tail;
+  return ShownText::FromUtf8(DropLastCharacters(file_name_, 4)) + tail;
 }
 
 std::span<const std::uint8_t> TrackApi::CopyAs105() {

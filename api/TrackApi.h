@@ -64,9 +64,15 @@ class TrackApi {
   // drawn the map, and the API never changes them.
   const TrackReport& Open(std::span<const std::uint8_t> bytes, std::string_view utf8_file_name);
 
+  // The report of the last Open.
+  const TrackReport& Report() const { return report_; }
+
   // The map of the track last opened; call only after an Open that gave kRead. The image stays
   // in place from one map to the next, so a view may keep showing it.
   TrackMap Map();
+  // The name the window logs for the map of the track last opened ("monza_4567_Bob"); empty for
+  // a track that was not read.
+  ShownText MapName() const;
   // The last map drawn, or nullptr before the first.
   const Image* LastMap() const { return map_.Picture(); }
 

@@ -3,6 +3,7 @@
 // thumbnail, encoding the image, and writing the file. TMPDIR picks the file system written to.
 #include <benchmark/benchmark.h>
 
+#include "api/PngEncoder.h"
 #include "api/Thumbnail.h"
 #include "api/TrackApi.h"
 #include "api/TrackMessages.h"
@@ -63,7 +64,7 @@ void Scale(benchmark::State& state) {
 void EncodePng(benchmark::State& state) {
   const auto image = MapThumbnail(TheTrack().map, static_cast<int>(state.range(0)), ThumbnailArea::kWholeMap);
   std::size_t size = 0;
-  for (auto _ : state) size = cli::EncodePng(image)->size();
+  for (auto _ : state) size = EncodePng(image)->size();
   state.counters["bytes"] = static_cast<double>(size);
 }
 
@@ -73,7 +74,7 @@ void EncodeBmp(benchmark::State& state) {
 
 void Write(benchmark::State& state) {
   const testing::TempDir dir;
-  const auto png = *cli::EncodePng(TheTrack().map);
+  const auto png = *EncodePng(TheTrack().map);
   const auto path = dir.File("typical.png");
   for (auto _ : state) benchmark::DoNotOptimize(WriteFileReplacing(path, png).HasValue());
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "programs/win32-thumbnails/TrackThumbnail.h"
+#include "api/Thumbnail.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static tarmaxion::TrackApi api;

@@ -1,4 +1,4 @@
-// The map image as a file: PNG through the platform's encoder, or an uncompressed 24-bit BMP.
+// The map image as a file: PNG (the track API's encoder) or an uncompressed 24-bit BMP.
 #pragma once
 
 #include <cstdint>
@@ -18,9 +18,5 @@ std::optional<ImageFormat> FormatForName(std::string_view path);
 
 // Bottom-up rows of blue, green, red bytes, each row padded to four bytes, no palette.
 std::vector<std::uint8_t> EncodeBmp(const Image& image);
-
-// An 8-bit PNG, with a palette or RGB; nothing when the encoder cannot make it. Implemented per
-// platform: with libdeflate (PngDeflate.cpp) or by the Windows Imaging Component (PngWic.cpp).
-std::optional<std::vector<std::uint8_t>> EncodePng(const Image& image);
 
 }  // namespace tarmaxion::cli

@@ -1,5 +1,6 @@
 #include "programs/trkconv/PreviewCommand.h"
 
+#include "api/PngEncoder.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "track/Conversion.h"
 

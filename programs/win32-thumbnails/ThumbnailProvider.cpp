@@ -8,7 +8,7 @@
 #include "api/TrackMessages.h"
 #include "platform/win32/DibPixels.h"
 #include "programs/win32-thumbnails/SpareTrackApi.h"
-#include "programs/win32-thumbnails/TrackThumbnail.h"
+#include "api/Thumbnail.h"
 
 namespace tarmaxion::thumbnails {
 namespace {

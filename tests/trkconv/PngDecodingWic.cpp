@@ -1,6 +1,6 @@
 #include "tests/trkconv/ImageDecoding.h"
 
-#include "programs/trkconv/windows/WicSession.h"
+#include "tests/trkconv/WicSession.h"
 
 namespace tarmaxion::testing {
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "api/PngEncoder.h"
 #include "api/Thumbnail.h"
 #include "glyphs/table/TableGlyphs.h"
 #include "programs/trkconv/ImageFiles.h"
@@ -47,7 +48,7 @@ TEST(ImageFilesTest, BmpAndPngReadBackToTheSamePixels) {
   // 256 colours fit a palette, 272 do not; both must read back whole.
   for (const int height : {2, 16, 17}) {
     const auto pattern = Pattern(height == 2 ? 3 : 16, height);
-    const auto png = cli::EncodePng(pattern);
+    const auto png = EncodePng(pattern);
     ASSERT_TRUE(png);
     const auto from_png = DecodePng(*png);
     ASSERT_TRUE(from_png) << height;

@@ -20,7 +20,7 @@
 #include "api/TrackApi.h"
 #include "api/TrackMessages.h"
 #include "system/win32/WideText.h"
-#include "programs/win32-thumbnails/TrackThumbnail.h"
+#include "api/Thumbnail.h"
 #include "tests/support/SampleTrack.h"
 #include "tests/support/TempDir.h"
 

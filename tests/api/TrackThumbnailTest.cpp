@@ -1,6 +1,6 @@
 // The thumbnail handler's path from a track's bytes to its picture: the map area without the
 // caption band, never scaled up, and no picture for a track the window would not draw.
-#include "programs/win32-thumbnails/TrackThumbnail.h"
+#include "api/Thumbnail.h"
 
 #include <gtest/gtest.h>
 

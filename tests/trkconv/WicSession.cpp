@@ -1,4 +1,4 @@
-#include "programs/trkconv/windows/WicSession.h"
+#include "tests/trkconv/WicSession.h"
 
 namespace tarmaxion::cli {
 

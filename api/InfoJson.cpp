@@ -1,9 +1,8 @@
-#include "programs/trkconv/InfoJson.h"
+#include "api/InfoJson.h"
 
 #include "base/Encoding.h"
-#include "base/PathParts.h"
 
-namespace tarmaxion::cli {
+namespace tarmaxion {
 namespace {
 
 const char* VersionName(TrackVersion version) { return version == TrackVersion::k110 ? "1.10" : "1.05"; }
@@ -40,18 +39,9 @@ void AddListedFields(nlohmann::ordered_json& json, const TrackInfo& info) {
 
 }  // namespace
 
-nlohmann::ordered_json TrackJson(const std::string& path, const Result<const TrackReport*, Failure>& loaded) {
+nlohmann::ordered_json InfoJson(const TrackReport& report, std::string_view utf8_file_name) {
   nlohmann::ordered_json json;
-  json["path"] = path;
-  // The JSON text cannot hold bytes that are not UTF-8: "path" and "file" show them as U+FFFD,
-  // and path_bytes keeps the exact name, so a script can find the file again.
-  if (!IsUtf8(path)) json["path_bytes"] = Base64(path);
-  json["file"] = FilePart(path);
-  if (!loaded) {
-    json["error"] = loaded.Failure().message;
-    return json;
-  }
-  const TrackReport& report = **loaded;
+  json["file"] = utf8_file_name;
   json["size"] = report.size;
   if (report.version) json["version"] = VersionName(*report.version);
   if (report.outcome == TrackOutcome::kRead) {
@@ -62,4 +52,8 @@ nlohmann::ordered_json TrackJson(const std::string& path, const Result<const Tra
   return json;
 }
 
-}  // namespace tarmaxion::cli
+std::string JsonLine(const nlohmann::ordered_json& json) {
+  return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace tarmaxion

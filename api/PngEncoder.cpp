@@ -1,26 +1,21 @@
-// PNG written here, compressed by libdeflate. A map has a few dozen colours, so it is stored
-// with a palette: a third of the bytes of RGB to compress, and a smaller file. Only an image with
-// more than 256 colours (a scaled-down map, whose averaging mixes colours) is stored as RGB.
+// A map has a few dozen colours, so it is stored with a palette: a third of the bytes of RGB to
+// compress, and a smaller file. Only an image with more than 256 colours (a scaled-down map, whose averaging mixes colours) is stored as RGB.
 // Rows are not filtered: a map's flat areas repeat whole runs of bytes, which the compressor
 // finds unaided; PNG's filters made some maps smaller and others larger, and every scaled map
 // larger.
 // docs/performance.md has the measurements behind the level and the filters.
-#include "programs/trkconv/ImageFiles.h"
-
-#include <libdeflate.h>
+#include "api/PngEncoder.h"
 
 #include <array>
-#include <memory>
 #include <span>
 
-namespace tarmaxion::cli {
+#include "api/ZlibStream.h"
+
+namespace tarmaxion {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Level 6 compresses a map in about half a millisecond; the levels above it take two to ten
-// times as long for files 5 to 15% smaller.
-constexpr int kCompressionLevel = 6;
 constexpr std::size_t kMaxPaletteSize = 256;
 constexpr std::uint8_t kColourTypeRgb = 2;
 constexpr std::uint8_t kColourTypeIndexed = 3;
@@ -36,7 +31,7 @@ void AppendChunk(Bytes& png, const char (&type)[5], std::span<const std::uint8_t
   const auto type_at = png.size();
   png.insert(png.end(), type, type + 4);
   png.insert(png.end(), data.begin(), data.end());
-  AppendBigEndian32(png, libdeflate_crc32(0, png.data() + type_at, png.size() - type_at));
+  AppendBigEndian32(png, Crc32(0, std::span(png).subspan(type_at)));
 }
 
 // The image's rows as palette indexes, each after its filter byte, and the palette; false when
@@ -85,10 +80,6 @@ void RgbRows(const Image& image, Bytes& rows) {
   }
 }
 
-struct FreeCompressor {
-  void operator()(libdeflate_compressor* compressor) const { libdeflate_free_compressor(compressor); }
-};
-
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> EncodePng(const Image& image) {
@@ -97,14 +88,8 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const Image& image) {
   const bool indexed = IndexedRows(image, rows, palette);
   if (!indexed) RgbRows(image, rows);
 
-  const std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor(
-      libdeflate_alloc_compressor(kCompressionLevel));
-  if (!compressor) return std::nullopt;
-  Bytes compressed(libdeflate_zlib_compress_bound(compressor.get(), rows.size()));
-  const auto compressed_size =
-      libdeflate_zlib_compress(compressor.get(), rows.data(), rows.size(), compressed.data(), compressed.size());
-  if (compressed_size == 0) return std::nullopt;
-  compressed.resize(compressed_size);
+  const auto compressed = ZlibStream(rows);
+  if (!compressed) return std::nullopt;
 
   Bytes header;
   AppendBigEndian32(header, static_cast<std::uint32_t>(image.Width()));
@@ -119,9 +104,9 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const Image& image) {
     for (const Colour colour : palette) entries.insert(entries.end(), {RedOf(colour), GreenOf(colour), BlueOf(colour)});
     AppendChunk(png, "PLTE", entries);
   }
-  AppendChunk(png, "IDAT", compressed);
+  AppendChunk(png, "IDAT", *compressed);
   AppendChunk(png, "IEND", {});
   return png;
 }
 
-}  // namespace tarmaxion::cli
+}  // namespace tarmaxion
