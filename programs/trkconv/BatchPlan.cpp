@@ -103,19 +103,21 @@ class Chains {
 }  // namespace
 
 BatchPlan PlanBatch(const std::vector<std::string>& tracks,
-                    const std::function<std::string(const std::string& track)>& output_path) {
+                    const std::function<std::string(const std::string& track)>& output_path, std::size_t threads) {
   BatchPlan plan;
   InputFiles inputs(tracks);
   Chains chains(tracks.size());
   std::vector<std::string> names;
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     plan.outputs.push_back(output_path(tracks[i]));
-    const auto input = NativePath(tracks[i]);
     const auto output = NativePath(plan.outputs.back());
     std::error_code error;
     const auto output_status = fs::symlink_status(output, error);
     names.clear();
-    AddFileNames(names, input, fs::symlink_status(input, error));
+    if (threads > 1) {
+      const auto input = NativePath(tracks[i]);
+      AddFileNames(names, input, fs::symlink_status(input, error));
+    }
     AddFileNames(names, output, output_status);
     chains.Join(i, names);
     auto found = fs::exists(output_status) ? OutputFound::kSomethingElse : OutputFound::kNothing;

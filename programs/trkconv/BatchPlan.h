@@ -28,7 +28,9 @@ struct BatchPlan {
   std::vector<std::size_t> after;
 };
 
+// On one thread the tracks run in input order anyway, so the chains join only outputs, which
+// may still be one file.
 BatchPlan PlanBatch(const std::vector<std::string>& tracks,
-                    const std::function<std::string(const std::string& track)>& output_path);
+                    const std::function<std::string(const std::string& track)>& output_path, std::size_t threads);
 
 }  // namespace tarmaxion::cli

@@ -26,7 +26,8 @@ struct Batch {
   const BatchOptions& options;
   const BatchWork& work;
   const Console& console;
-  const BatchPlan plan = PlanBatch(options.tracks, work.output_path);
+  const std::size_t threads = std::max<std::size_t>(1, std::min(options.jobs, options.tracks.size()));
+  const BatchPlan plan = PlanBatch(options.tracks, work.output_path, threads);
   std::vector<std::optional<FileOutcome>> outcomes = std::vector<std::optional<FileOutcome>>(options.tracks.size());
   std::mutex mutex{};  // guards outcomes while tracks run
   std::condition_variable ran{};  // an outcome was stored
@@ -164,8 +165,7 @@ int RunBatch(const BatchOptions& options, const BatchWork& work, const Console& 
   {
     // This thread works too, and prints between its tracks.
     std::vector<std::jthread> helpers;
-    const auto threads = std::max<std::size_t>(1, std::min(options.jobs, tracks.size()));
-    while (helpers.size() + 1 < threads) helpers.emplace_back([&] { Work(batch, stop_requests, [] {}); });
+    while (helpers.size() + 1 < batch.threads) helpers.emplace_back([&] { Work(batch, stop_requests, [] {}); });
     Work(batch, stop_requests, print_ready);
   }
   print_ready();
