@@ -120,11 +120,12 @@ BatchPlan PlanBatch(const std::vector<std::string>& tracks,
     }
     AddFileNames(names, output, output_status);
     chains.Join(i, names);
-    auto found = fs::exists(output_status) ? OutputFound::kSomethingElse : OutputFound::kNothing;
-    if (const auto key = found == OutputFound::kNothing ? std::nullopt : KeyOf(output); key && inputs.Hold(output, *key)) {
-      found = OutputFound::kInput;
+    const auto key = fs::exists(output_status) ? KeyOf(output) : std::nullopt;
+    if (key && inputs.Hold(output, *key)) {
+      plan.found.push_back(OutputFound::kInput);
+    } else {
+      plan.found.push_back(fs::exists(output_status) ? OutputFound::kSomethingElse : OutputFound::kNothing);
     }
-    plan.found.push_back(found);
   }
   plan.after = chains.After();
   return plan;

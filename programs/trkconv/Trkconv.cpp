@@ -30,8 +30,11 @@ std::size_t TypingErrors(std::string_view a, std::string_view b) {
         d[i][j] = i + j;
         continue;
       }
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + std::size_t{a[i - 1] != b[j - 1]}});
-      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      const std::size_t changed = a[i - 1] == b[j - 1] ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + changed});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      }
     }
   }
   return d[a.size()][b.size()];
@@ -40,7 +43,9 @@ std::size_t TypingErrors(std::string_view a, std::string_view b) {
 // The one command that word begins, else the nearest within two typing errors.
 std::optional<std::string_view> NearestCommand(std::string_view word) {
   const auto begun = [word](std::string_view command) { return command.starts_with(word); };
-  if (std::count_if(kCommands.begin(), kCommands.end(), begun) == 1) return *std::find_if(kCommands.begin(), kCommands.end(), begun);
+  if (std::count_if(kCommands.begin(), kCommands.end(), begun) == 1) {
+    return *std::find_if(kCommands.begin(), kCommands.end(), begun);
+  }
   std::optional<std::string_view> nearest;
   std::size_t fewest = 3;
   for (const auto command : kCommands) {
