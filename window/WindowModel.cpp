@@ -58,6 +58,10 @@ void WindowModel::LoadDropped(const ChosenFile& file, const DropPlan& plan) {
   if (plan.files > 1) Log(DroppedMessage(plan.files, plan.rest));
 }
 
+void WindowModel::Unopened(const ChosenFile& file) {
+  Log(ReadMessage(file.read, file.path).value_or("Cannot open " + ShownText::FromUtf8(FilePart(file.path))));
+}
+
 void WindowModel::NothingArrived() {
   // Listing the buffer now would show the last track under this name, so nothing is listed. A
   // refusal stands, though: the buffer still holds the refused file, and the save command stays

@@ -83,6 +83,9 @@ class WindowModel {
   // A drop: the planned item's file loads as the open dialog would load it, and the log counts
   // the files and says where the others went.
   void LoadDropped(const ChosenFile& file, const DropPlan& plan);
+  // A path the program was started with that names no file: why it cannot be opened goes to the
+  // log, and nothing else changes.
+  void Unopened(const ChosenFile& file);
 
   // The save command's gate: the path the save dialog offers, or nothing when the command goes
   // no further (after a refused track silently; before any track with a word in the log).
