@@ -1,6 +1,7 @@
 // The page's view of the core, through embind: the window model (the window's rules and its
 // loaded track) with the map's note and picture name. The list of dropped tracks is
-// WebDropped's, the gallery's thumbnails WebThumbnails'. Bytes and names go in, plain JavaScript
+// WebDropped's; the gallery's thumbnails and the map's PNG come from the npm package's module
+// (programs/npm). Bytes and names go in, plain JavaScript
 // values come out; texts cross as UTF-8, spelled once from the core's messages, so the page
 // shows every character the window's log holds.
 #include <emscripten/bind.h>

@@ -1,7 +1,7 @@
 // The page against the native programs, in Debian's Chromium: for the examples, sixty generated
 // tracks (refused and damaged ones among them) and bad files, the info list must equal trkconv
 // info, the log panel the window's (window-log), the map rows above the caption trkconv
-// preview, and the saved copy trkconv convert; then a drop of all of them at once, the zip of
+// preview, the saved copy trkconv convert and the saved map the pixels of its PNG; then a drop of all of them at once, the zip of
 // their copies, a second drop whose names clash, the gallery of several files chosen at once, the keyboard, small screens (small-screens.mjs),
 // the installed and offline page (installable.mjs), and no request beyond the page's own origin.
 // Usage: node web/test/test-web.mjs <native build folder with trkconv, make-web-tracks, window-log>
@@ -11,6 +11,7 @@ import { tmpdir } from "node:os";
 import { basename, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { unzipSync } from "fflate";
+import { pngPixels } from "../../tests/npm/png-pixels.mjs";
 import { launch, loadFile, openPage, press, serve } from "./driver.mjs";
 import { launched, manifest, offline } from "./installable.mjs";
 import { smallScreens } from "./small-screens.mjs";
@@ -326,7 +327,8 @@ async function keyboard(driven) {
   });
   check(ink > 200, `the caption band has ${ink} white pixels`);
   const png = await download(page, "save-png");
-  check(png.name === "lakeside.png" && png.bytes.subarray(1, 4).toString() === "PNG", `save-png gave ${png.name}`);
+  const preview = execFileSync(trkconv, ["preview", "-o", "-", join(root, "examples/lakeside.trk")]);
+  check(png.name === "lakeside.png" && pngPixels(png.bytes).pixels.equals(pngPixels(preview).pixels), `save-png gave ${png.name}, not the pixels of trkconv preview`);
 }
 
 async function main() {
