@@ -71,7 +71,7 @@ async function readFile(file, isFolder) {
 // The load command on a file; dropped is the number of files a drop held (0: the chooser).
 function load(file, read, dropped) {
   if (read.bytes) {
-    window_.receive(read.bytes.length).set(read.bytes);
+    window_.receive(read.bytes.length)?.set(read.bytes);
     window_.load(file.name, read.bytes.length, dropped);
     loaded = { name: file.name, bytes: read.bytes };
   } else {

@@ -6,7 +6,7 @@
 // the installed and offline page (installable.mjs), and no request beyond the page's own origin.
 // Usage: node web/test/test-web.mjs <native build folder with trkconv, make-web-tracks, window-log>
 import { execFileSync, spawnSync } from "node:child_process";
-import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { basename, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -127,6 +127,11 @@ async function loadEach(driven, expected) {
       check(newestLine(panel) === track.reason, `${what}: log "${newestLine(panel)}", not "${track.reason}"`);
       check((await page.inputValue("#info-list")) === "", `${what}: info list not empty`);
       check(panel === track.panel, `${what}: log panel\n${panel}differs from the window's\n${track.panel}`);
+      // Its bytes handed to the model all the same, past the page's own check of the size.
+      const size = statSync(track.path).size;
+      await page.evaluate(([name, size]) => window.tarmaxion.show(name, new Uint8Array(size).fill(7)), [what, size]);
+      const after = newestLine(await page.textContent("#log-panel"));
+      check(after === track.reason, `${what} in memory: log "${after}", not "${track.reason}"`);
     } else {
       check((await page.inputValue("#info-list")) === track.info, `${what}: info list differs from trkconv info`);
       check(panel === track.panel, `${what}: log panel\n${panel}differs from the window's\n${track.panel}`);
