@@ -127,17 +127,19 @@ export async function openTrack(bytes, name = "") {
   if (!(bytes instanceof Uint8Array)) throw new TypeError("tarmaxion-track: the bytes must be a Uint8Array");
   const wasm = await moduleInstance();
   const fits = bytes.length <= wasm.maxTrackSize;
-  const track = fits ? copyIn(wasm, bytes) : 0;
-  const nameBytes = utf8.encode(`${name}\0`);
-  const namePlace = copyIn(wasm, nameBytes);
+  let track = 0;
+  let namePlace = 0;
   try {
+    track = fits ? copyIn(wasm, bytes) : 0;
+    namePlace = copyIn(wasm, utf8.encode(`${name}\0`));
     // A size_t of the module holds at most 2^32 - 1, still more than any track has.
     const handle = wasm._tmx_open(track, Math.min(bytes.length, 0xffffffff), namePlace);
     if (handle === 0) throw new RangeError("tarmaxion-track: the module's memory ran out");
     return new Track(wasm, handle);
   } finally {
+    // The library keeps copies of its own; free(0) does nothing.
     wasm._free(namePlace);
-    if (track !== 0) wasm._free(track);
+    wasm._free(track);
   }
 }
 
