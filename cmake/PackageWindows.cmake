@@ -1,4 +1,5 @@
-# package-windows: a zip of the Windows programs, the C library and the README, ready to hand out.
+# package-windows: a zip of the Windows programs, the C library and the player's guide, ready to
+# hand out.
 set(TARMAXION_PACKAGE_NAME tarmaxion-converter-${PROJECT_VERSION}-windows)
 set(TARMAXION_PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package/${TARMAXION_PACKAGE_NAME})
 set(TARMAXION_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${TARMAXION_PACKAGE_NAME}.zip)
@@ -34,7 +35,7 @@ add_custom_target(package-windows
   COMMAND ${CMAKE_COMMAND} -E make_directory ${TARMAXION_PACKAGE_STAGE}
   ${copy_programs}
   ${copy_library}
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/README.md ${TARMAXION_PACKAGE_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${TARMAXION_GUIDE} ${TARMAXION_PACKAGE_STAGE}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${TARMAXION_PACKAGE_ZIP} --format=zip ${TARMAXION_PACKAGE_NAME}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
   DEPENDS ${TARMAXION_PACKAGE_PROGRAMS} ${library_target}

@@ -2,20 +2,26 @@
 ; window, the .trk file type (open in the window, "Convert to version 1.05", thumbnails), and an
 ; uninstaller registered with the system. A 64-bit installer, since the programs are 64-bit.
 ; Built by the target package-windows-installer, which passes VERSION, VERSION_QUAD (four
-; numbers), WINDOW_EXE, TRKCONV_EXE, CONVERT_EXE, THUMBNAILS_DLL, THUMBNAIL_CLSID, README and
-; OUTFILE with -D.
-; Silent use: setup.exe /S [/D=folder] and uninstall.exe /S.
+; numbers), WINDOW_EXE, TRKCONV_EXE, CONVERT_EXE, THUMBNAILS_DLL, THUMBNAIL_CLSID, the library's
+; LIBRARY_DLL, LIBRARY_IMPORT and LIBRARY_HEADER, GUIDE and OUTFILE with -D.
+; Silent use: setup.exe /S [/PATH] [/D=folder] and uninstall.exe /S; /PATH puts trkconv on the
+; system's PATH, as the "Add trkconv to PATH" box does.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 
+!include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "MUI2.nsh"
+!include "Sections.nsh"
+!include "WinMessages.nsh"
+!include "WordFunc.nsh"
 !include "x64.nsh"
 
 !define APP_NAME "Tarmaxion Converter"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TarmaxionConverter"
 !define SHORTCUT "$SMPROGRAMS\${APP_NAME}.lnk"
+!define GUIDE_SHORTCUT "$SMPROGRAMS\${APP_NAME} Guide.lnk"
 ; The file type. .trk may belong to another program already: its default value (the program
 ; that opens it) and its thumbnail handler are written only when empty or ours, and removed only
 ; while still ours, so another program's association survives both the install and the
@@ -28,6 +34,10 @@ SetCompressor /SOLID lzma
 ; The verb applies to every .trk file, whichever program opens them.
 !define VERB_PARENT "${CLASSES}\SystemFileAssociations\.trk"
 !define VERB_KEY "${VERB_PARENT}\shell\TarmaxionConverter.ConvertTo105"
+; The system's PATH, and the value that records that this installer added the folder to it, so
+; that the uninstaller takes off only what was put on.
+!define ENVIRONMENT_KEY "SYSTEM\CurrentControlSet\Control\Session Manager\Environment"
+!define ADDED_TO_PATH "AddedToPath"
 ; Explorer reads file types once; this tells it that they changed (SHCNE_ASSOCCHANGED).
 !define REFRESH_ASSOCIATIONS "shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)"
 
@@ -48,6 +58,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Tarmaxion Converter developers"
 
 !define MUI_ICON "${WINDOW_ICON}"
 !define MUI_UNICON "${WINDOW_ICON}"
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -55,23 +66,21 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Tarmaxion Converter developers"
 !insertmacro MUI_LANGUAGE "English"
 
 ; The uninstall entry and the shortcut are the machine's, in its 64-bit registry view.
-Function .onInit
-  SetRegView 64
-  SetShellVarContext all
-FunctionEnd
-
 Function un.onInit
   SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
-Section "Install"
+Section "Tarmaxion Converter" SectionPrograms
+  SectionIn RO
   SetOutPath "$INSTDIR"
+  ; An earlier version shipped the developer README here.
+  Delete "$INSTDIR\README.md"
   File "/oname=tarmaxion-converter.exe" "${WINDOW_EXE}"
   File "/oname=trkconv.exe" "${TRKCONV_EXE}"
   File "/oname=tarmaxion-convert.exe" "${CONVERT_EXE}"
   File "/oname=tarmaxion-thumbnails.dll" "${THUMBNAILS_DLL}"
-  File "/oname=README.md" "${README}"
+  File "/oname=Guide.txt" "${GUIDE}"
   ; The C library beside the programs, as in the zip; what building against it takes in sdk.
   File "/oname=tarmaxion-track.dll" "${LIBRARY_DLL}"
   SetOutPath "$INSTDIR\sdk\include\tarmaxion"
@@ -81,6 +90,7 @@ Section "Install"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\tarmaxion-converter.exe"
+  CreateShortcut "${GUIDE_SHORTCUT}" "$INSTDIR\Guide.txt"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -118,15 +128,63 @@ Section "Install"
   System::Call '${REFRESH_ASSOCIATIONS}'
 SectionEnd
 
+; trkconv in any console: the folder goes at the end of the system's PATH, once.
+Section /o "Add trkconv to PATH" SectionPath
+  ReadRegStr $0 HKLM "${ENVIRONMENT_KEY}" "Path"
+  ${WordFind} "$0" ";" "E/$INSTDIR" $1
+  ${If} ${Errors}
+    ${If} $0 == ""
+      WriteRegExpandStr HKLM "${ENVIRONMENT_KEY}" "Path" "$INSTDIR"
+    ${Else}
+      WriteRegExpandStr HKLM "${ENVIRONMENT_KEY}" "Path" "$0;$INSTDIR"
+    ${EndIf}
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "${ADDED_TO_PATH}" 1
+    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=5000
+  ${EndIf}
+SectionEnd
+
+LangString DESC_PROGRAMS ${LANG_ENGLISH} "The window, trkconv, the .trk file type with its thumbnails and the convert command."
+LangString DESC_PATH ${LANG_ENGLISH} "Lets you type trkconv in any console window."
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionPrograms} $(DESC_PROGRAMS)
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionPath} $(DESC_PATH)
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; As the uninstaller, in the 64-bit registry view; /PATH on the command line ticks the PATH box,
+; for a silent install.
+Function .onInit
+  SetRegView 64
+  SetShellVarContext all
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/PATH" $1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${SectionPath}
+  ${EndIf}
+FunctionEnd
+
 ; Removes exactly what the installer wrote; the folder goes only when nothing else is left in it.
 Section "Uninstall"
+  ; The folder comes off the PATH only if this installer put it there.
+  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "${ADDED_TO_PATH}"
+  ${If} $0 == 1
+    ReadRegStr $1 HKLM "${ENVIRONMENT_KEY}" "Path"
+    ${If} $1 == "$INSTDIR"
+      StrCpy $1 ""
+    ${Else}
+      ${WordReplace} "$1" ";$INSTDIR" "" "+" $1
+    ${EndIf}
+    WriteRegExpandStr HKLM "${ENVIRONMENT_KEY}" "Path" "$1"
+    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=5000
+  ${EndIf}
   Delete "${SHORTCUT}"
+  Delete "${GUIDE_SHORTCUT}"
   Delete "$INSTDIR\tarmaxion-converter.exe"
   Delete "$INSTDIR\trkconv.exe"
   Delete "$INSTDIR\tarmaxion-convert.exe"
   ; A file view still showing thumbnails keeps the handler loaded: it goes at the next start.
   Delete /REBOOTOK "$INSTDIR\tarmaxion-thumbnails.dll"
-  Delete "$INSTDIR\README.md"
+  Delete "$INSTDIR\Guide.txt"
   Delete "$INSTDIR\tarmaxion-track.dll"
   Delete "$INSTDIR\sdk\include\tarmaxion\track.h"
   Delete "$INSTDIR\sdk\lib\libtarmaxion-track.dll.a"

@@ -1,5 +1,7 @@
 #include "programs/web/BindingValues.h"
 
+#include <algorithm>
+
 #include "api/TrackMessages.h"
 
 namespace tarmaxion::web {
@@ -19,7 +21,10 @@ emscripten::val ImageValue(const Image& image, std::vector<std::uint32_t>& rgba)
 
 FileRead UnreadFile(const std::string& utf8_reason, double size) {
   if (size > static_cast<double>(kMaxTrackFileSize)) {
-    return ReadFailure{ReadProblem::kTooLarge, "", 0, static_cast<std::uintmax_t>(size)};
+    // A size from JavaScript may be any number, Infinity included; the message needs only one
+    // that a byte count can hold.
+    constexpr double kLargestCount = 9.0e15;
+    return ReadFailure{ReadProblem::kTooLarge, "", 0, static_cast<std::uintmax_t>(std::min(size, kLargestCount))};
   }
   return ReadFailure{ReadProblem::kCannotOpen, utf8_reason};
 }

@@ -2,6 +2,7 @@
 
 #include <emscripten/bind.h>
 
+#include "api/TrackMessages.h"
 #include "programs/web/BindingValues.h"
 
 namespace tarmaxion::web {
@@ -53,13 +54,17 @@ val CopyValue(const DroppedTrack& track) {
 
 }  // namespace
 
-val WebDropped::Receive(std::size_t size) {
-  bytes_.resize(size);
+val WebDropped::Receive(double size) {
+  // The size comes from JavaScript: more than any track has is never made room for, and add then
+  // finds no bytes beyond what was received.
+  if (!(size >= 0 && size <= static_cast<double>(kMaxTrackFileSize))) return val::null();
+  bytes_.resize(static_cast<std::size_t>(size));
   return MemoryView(std::span<const std::uint8_t>(bytes_));
 }
 
 val WebDropped::Add(const std::string& utf8_name, double size) {
-  tracks_.Add(utf8_name, FileRead(static_cast<std::size_t>(size)), bytes_);
+  const bool received = size >= 0 && size <= static_cast<double>(bytes_.size());
+  tracks_.Add(utf8_name, received ? FileRead(static_cast<std::size_t>(size)) : UnreadFile("", size), bytes_);
   return Card(tracks_);
 }
 

@@ -16,7 +16,7 @@ namespace tarmaxion::web {
 class WebDropped {
  public:
   // Room for a file of size bytes, valid until the next call into the module.
-  emscripten::val Receive(std::size_t size);
+  emscripten::val Receive(double size);
   // Adds the file whose size bytes were received, or one the browser could not read (too large
   // for any track, or its reason); either way its card: {index, name, state ("converted",
   // "refused", "damaged" or "unreadable"), lines, copyName}.
