@@ -15,12 +15,6 @@ namespace tarmaxion {
 namespace fs = std::filesystem;
 namespace {
 
-// Error numbers go through SystemReason, which gives them in UTF-8; other codes (the system's
-// own on Windows) already come as the library words them.
-std::string ReasonOf(const std::error_code& error) {
-  return error.category() == std::generic_category() ? SystemReason(error.value()) : error.message();
-}
-
 // A name in the target's folder that no other save is likely to pick at the same time: two
 // batches writing the same copy must never share a temporary file, so the number has 64 bits.
 // The system's entropy seeds one generator per thread: asking it for every save costs more
@@ -49,6 +43,14 @@ FileWrite WriteAll(const fs::path& path, std::span<const std::uint8_t> bytes) {
   if (!out) {
     return Failed(WriteProblem::kWriteFailed, write_error != 0 ? SystemReason(write_error) : "the write failed");
   }
+  return Done{};
+}
+
+// Renames from onto to, replacing whatever file is there.
+FileWrite MoveOnto(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  fs::rename(from, to, error);
+  if (error) return Failed(WriteProblem::kWriteFailed, SystemReason(error));
   return Done{};
 }
 
@@ -106,7 +108,7 @@ FileWrite WriteFileReplacing(std::string_view utf8_path, std::span<const std::ui
   const auto existing = fs::status(target, error);
   if (fs::is_directory(existing)) return Failed(WriteProblem::kIsFolder, "it is a folder");
   const bool exists = fs::exists(existing);
-  if (exists && if_exists == IfExists::kRefuse) return Failed(WriteProblem::kExists, "it exists already");
+  if (exists && if_exists == IfExists::kRefuse) return Failed(WriteProblem::kExists, kExistsReason);
   if (exists && !fs::is_regular_file(existing)) {
     // A device or pipe cannot be replaced by renaming; it takes the bytes directly.
     return WriteAll(target, bytes);
@@ -133,18 +135,9 @@ FileWrite WriteFileReplacing(std::string_view utf8_path, std::span<const std::ui
     return written;
   }
   if (exists) fs::permissions(temporary, existing.permissions(), error);
-  if (if_exists == IfExists::kRefuse) {
-    error = RenameNoReplace(temporary, target);
-  } else {
-    fs::rename(temporary, target, error);
-  }
-  if (error) {
-    const auto kind = error == std::errc::file_exists ? WriteProblem::kExists : WriteProblem::kWriteFailed;
-    const auto reason = kind == WriteProblem::kExists ? std::string("it exists already") : ReasonOf(error);
-    fs::remove(temporary, error);
-    return Failed(kind, reason);
-  }
-  return Done{};
+  auto moved = if_exists == IfExists::kRefuse ? RenameNoReplace(temporary, target) : MoveOnto(temporary, target);
+  if (!moved) fs::remove(temporary, error);
+  return moved;
 }
 
 }  // namespace tarmaxion

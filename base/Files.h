@@ -33,6 +33,8 @@ using FileRead = Result<std::size_t, ReadFailure>;
 FileRead ReadWholeFile(std::string_view utf8_path, std::span<std::uint8_t> destination);
 
 enum class WriteProblem { kIsFolder, kNotWritable, kExists, kWriteFailed };
+// Why kExists refused a write.
+inline constexpr const char* kExistsReason = "it exists already";
 // The message is the system's reason, UTF-8.
 using FileWrite = Outcome<Problem<WriteProblem>>;
 

@@ -11,11 +11,19 @@
 #include "base/SystemCalls.h"
 
 namespace tarmaxion {
+namespace {
 
-std::error_code RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+FileWrite RenameFailed(const std::error_code& error) {
+  if (error == std::errc::file_exists) return Problem<WriteProblem>{WriteProblem::kExists, kExistsReason};
+  return Problem<WriteProblem>{WriteProblem::kWriteFailed, SystemReason(error)};
+}
+
+}  // namespace
+
+FileWrite RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
 #ifdef RENAME_NOREPLACE
-  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
-  if (errno != EINVAL && errno != ENOSYS) return {errno, std::generic_category()};
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return Done{};
+  if (errno != EINVAL && errno != ENOSYS) return RenameFailed({errno, std::generic_category()});
 #endif
   // Elsewhere (Windows, WebAssembly, file systems without that rename) a hard link is never
   // made over an existing name either; the temporary name goes once the link stands.
@@ -23,13 +31,14 @@ std::error_code RenameNoReplace(const std::filesystem::path& from, const std::fi
   std::filesystem::create_hard_link(from, to, error);
   if (!error) {
     std::filesystem::remove(from, error);
-    return {};
+    return Done{};
   }
-  if (std::filesystem::exists(to)) return std::make_error_code(std::errc::file_exists);
+  if (std::filesystem::exists(to)) return RenameFailed(std::make_error_code(std::errc::file_exists));
   // A file system without links (FAT, say) can only look first; there two writers may still
   // meet, as they always could on it.
   std::filesystem::rename(from, to, error);
-  return error;
+  if (error) return RenameFailed(error);
+  return Done{};
 }
 
 // strerror gives the text of the locale's messages in the locale's character set (the ANSI code
@@ -55,6 +64,10 @@ std::string SystemReason(int error) {
     at += used;
   }
   return utf8;
+}
+
+std::string SystemReason(const std::error_code& error) {
+  return error.category() == std::generic_category() ? SystemReason(error.value()) : error.message();
 }
 
 }  // namespace tarmaxion

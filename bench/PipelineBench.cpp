@@ -38,7 +38,7 @@ class LoadBench {
   bool ProgramDrew() const { return Drew(program_.Model()); }
 
  private:
-  static bool Drew(const WindowModel& model) { return !model.VersionError() && model.MapImage() != nullptr; }
+  static bool Drew(const WindowModel& model) { return model.State() == LoadState::kMapped; }
 
   testing::TempDir dir_;
   std::vector<std::uint8_t> bytes_;

@@ -1,4 +1,4 @@
-# package-windows: a zip of the Windows programs and the README, ready to hand out.
+# package-windows: a zip of the Windows programs, the C library and the README, ready to hand out.
 set(TARMAXION_PACKAGE_NAME tarmaxion-converter-${PROJECT_VERSION}-windows)
 set(TARMAXION_PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package/${TARMAXION_PACKAGE_NAME})
 set(TARMAXION_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${TARMAXION_PACKAGE_NAME}.zip)
@@ -15,13 +15,28 @@ foreach(program IN LISTS TARMAXION_PACKAGE_PROGRAMS)
   list(APPEND copy_programs COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${TARMAXION_PACKAGE_STAGE})
 endforeach()
 
+# The C library beside the programs, where a program or script that loads it by path finds it;
+# its header and import library in sdk/, which only those who build against it need.
+set(copy_library)
+set(library_target)
+if(TARGET tarmaxion_track_library)
+  set(library_target tarmaxion_track_library)
+  set(sdk ${TARMAXION_PACKAGE_STAGE}/sdk)
+  list(APPEND copy_library
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${sdk}/lib ${sdk}/include/tarmaxion
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tarmaxion_track_library> ${TARMAXION_PACKAGE_STAGE}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_LINKER_FILE:tarmaxion_track_library> ${sdk}/lib/
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/include/tarmaxion/track.h ${sdk}/include/tarmaxion/)
+endif()
+
 add_custom_target(package-windows
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${TARMAXION_PACKAGE_STAGE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${TARMAXION_PACKAGE_STAGE}
   ${copy_programs}
+  ${copy_library}
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/README.md ${TARMAXION_PACKAGE_STAGE}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${TARMAXION_PACKAGE_ZIP} --format=zip ${TARMAXION_PACKAGE_NAME}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
-  DEPENDS ${TARMAXION_PACKAGE_PROGRAMS}
+  DEPENDS ${TARMAXION_PACKAGE_PROGRAMS} ${library_target}
   COMMENT "Packing ${TARMAXION_PACKAGE_ZIP}"
   VERBATIM)

@@ -11,6 +11,7 @@
 #include "api/PngEncoder.h"
 #include "api/Thumbnail.h"
 #include "api/TrackApi.h"
+#include "api/TrackMessages.h"
 #include "glyphs/table/TableGlyphs.h"
 #include "preview/Caption.h"
 #include "tarmaxion/track.h"
@@ -20,7 +21,16 @@ struct tmx_track {
   tmx_track(std::span<const std::uint8_t> file, std::string_view utf8_name)
       : bytes(file.begin(), file.end()), name(utf8_name), api(&glyphs) {
     glyphs.LoadFont(tarmaxion::kCaptionFont, tarmaxion::kCaptionFace, tarmaxion::kCaptionPoints);
-    const auto& report = api.Open(bytes, name);
+    Take(api.Open(bytes, name));
+  }
+  // A file of more bytes than any track has: only its size is told, its bytes are neither copied
+  // nor read.
+  tmx_track(size_t too_large_size, std::string_view utf8_name) : name(utf8_name), api(&glyphs) {
+    Take(tarmaxion::TooLargeReport(name, too_large_size));
+  }
+
+  void Take(const tarmaxion::TrackReport& report) {
+    outcome = report.outcome;
     message = report.message.Utf8();
     for (const auto& line : report.info_lines) (info_lines += line.Utf8()) += '\n';
     info_json = tarmaxion::JsonLine(tarmaxion::InfoJson(report, name));
@@ -31,6 +41,7 @@ struct tmx_track {
   std::string name;
   tarmaxion::TableGlyphs glyphs;
   tarmaxion::TrackApi api;
+  tarmaxion::TrackOutcome outcome = tarmaxion::TrackOutcome::kRefused;
   std::string message;
   std::string info_lines;
   std::string info_json;
@@ -47,7 +58,7 @@ namespace {
 using tarmaxion::TrackOutcome;
 
 const tarmaxion::Image* DrawnMap(tmx_track& track) {
-  if (!track.map_drawn && track.api.Report().outcome == TrackOutcome::kRead) track.map = track.api.Map().image;
+  if (!track.map_drawn && track.outcome == TrackOutcome::kRead) track.map = track.api.Map().image;
   track.map_drawn = true;
   return track.map;
 }
@@ -72,9 +83,10 @@ extern "C" {
 const char* tmx_version(void) { return TARMAXION_VERSION; }
 
 tmx_track* tmx_open(const unsigned char* bytes, size_t size, const char* utf8_name) {
-  if (bytes == nullptr) size = 0;
+  const std::string_view name = utf8_name != nullptr ? utf8_name : "";
   try {
-    return new tmx_track(std::span(bytes, size), utf8_name != nullptr ? utf8_name : "");
+    if (size > tarmaxion::kMaxTrackFileSize) return new tmx_track(size, name);
+    return new tmx_track(std::span(bytes, bytes != nullptr ? size : 0), name);
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
@@ -82,7 +94,7 @@ tmx_track* tmx_open(const unsigned char* bytes, size_t size, const char* utf8_na
 
 int tmx_status(const tmx_track* track) {
   if (track == nullptr) return TMX_REFUSED;
-  switch (track->api.Report().outcome) {
+  switch (track->outcome) {
     case TrackOutcome::kRead: return TMX_READ;
     case TrackOutcome::kRefused: return TMX_REFUSED;
     case TrackOutcome::kDamaged: return TMX_DAMAGED;

@@ -21,6 +21,7 @@ let wasm = null;  // the module: its constants and classes
 let window_ = null;  // the window model
 let dropped = null;  // the list of dropped tracks
 let gallery = null;  // its cards
+let loaded = null;  // {name, bytes} of the file last loaded, for "save map as PNG"
 
 // Shows what the model says changed.
 function show() {
@@ -70,8 +71,9 @@ async function readFile(file, isFolder) {
 // The load command on a file; dropped is the number of files a drop held (0: the chooser).
 function load(file, read, dropped) {
   if (read.bytes) {
-    window_.receive(read.bytes.length).set(read.bytes);
+    window_.receive(read.bytes.length)?.set(read.bytes);
     window_.load(file.name, read.bytes.length, dropped);
+    loaded = { name: file.name, bytes: read.bytes };
   } else {
     window_.loadUnreadable(file.name, read.reason, file.size, dropped);
   }
@@ -101,14 +103,21 @@ function save() {
   show();
 }
 
-function savePng() {
+// "save map as PNG": the map of the track last loaded, encoded by the npm package's module,
+// which the page fetches only when it is first asked for.
+async function savePng() {
   const name = window_.saveMap();
   if (name === null) return show();
-  mapView.toBlob((blob) => {
-    if (blob !== null) return download(name, blob);
+  const { openTrack } = await import("./tarmaxion-track.js");
+  const track = await openTrack(loaded.bytes, loaded.name);
+  try {
+    download(name, track.mapPng(), "image/png");
+  } catch {
     window_.logMapNotSaved(name);
     show();
-  }, "image/png");
+  } finally {
+    track.close();
+  }
 }
 
 async function drop(event) {

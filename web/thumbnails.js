@@ -1,19 +1,20 @@
-// The gallery's thumbnails, made in this worker with a module instance of its own so that the
-// page answers clicks while hundreds are made. Takes {id, bytes} of a track; answers {id, bitmap},
-// the bitmap null for a track the module could not draw.
-import TarmaxionModule from "./tarmaxion.js";
+// The gallery's thumbnails, made in this worker with a module instance of its own (the npm
+// package's) so that the page answers clicks while hundreds are made. Takes {id, bytes} of a
+// track; answers {id, bitmap}, the bitmap null for a track the module could not draw.
+import { openTrack } from "./tarmaxion-track.js";
 
 const kSide = 128;
-const thumbnails = TarmaxionModule().then((wasm) => new wasm.Thumbnails());
 
 self.addEventListener("message", async ({ data }) => {
   let bitmap = null;
   try {
-    const maker = await thumbnails;
-    maker.receive(data.bytes.length).set(data.bytes);
-    const picture = maker.thumbnail(kSide);
-    // The pixels are copied out of the module's memory before anything else can call into it.
-    if (picture !== null) bitmap = await createImageBitmap(new ImageData(new Uint8ClampedArray(picture.pixels), picture.width, picture.height));
+    const track = await openTrack(data.bytes);
+    try {
+      // The map area without its caption, as a PNG file the browser decodes off this thread.
+      if (track.status === "read") bitmap = await createImageBitmap(new Blob([track.mapPng({ size: kSide, mapOnly: true })], { type: "image/png" }));
+    } finally {
+      track.close();
+    }
   } finally {
     self.postMessage({ id: data.id, bitmap }, bitmap ? [bitmap] : []);
   }

@@ -8,6 +8,12 @@
 #include "track/Conversion.h"
 
 namespace tarmaxion {
+namespace {
+
+// Until a file is read the file line lists the size the track buffer always had.
+constexpr std::int64_t kUnreadSizeListed = 2'000'000;
+
+}  // namespace
 
 std::optional<DropPlan> PlanDrop(std::span<const DropKind> items) {
   if (items.empty()) return std::nullopt;
@@ -30,9 +36,21 @@ std::span<std::uint8_t> WindowModel::ReadBuffer() { return track_buffer_; }
 
 void WindowModel::Load(const std::optional<ChosenFile>& file) {
   BeginLoad();
-  if (!ReadTrack(file)) return;
+  track_path_ = file ? file->path : std::string();
+  current_folder_ = PathPart(track_path_);
+  if (file) {
+    const FileRead& read = file->read;
+    if (auto message = ReadMessage(read, file->path)) Log(*message);
+    // The part of a short read that arrived is listed as the file, as it always was.
+    if (!read && read.Failure().kind != ReadProblem::kReadShort) {
+      NothingArrived();
+      return;
+    }
+    loaded_size_ = read ? *read : read.Failure().arrived;
+  }
+  AppendLine(FileLine(FilePart(track_path_), loaded_size_ ? static_cast<std::int64_t>(*loaded_size_) : kUnreadSizeListed));
   ListTrack();
-  if (!version_error_) BuildPreview();
+  if (state_ == LoadState::kListed) BuildPreview();
 }
 
 void WindowModel::LoadDropped(const ChosenFile& file, const DropPlan& plan) {
@@ -40,57 +58,54 @@ void WindowModel::LoadDropped(const ChosenFile& file, const DropPlan& plan) {
   if (plan.files > 1) Log(DroppedMessage(plan.files, plan.rest));
 }
 
-bool WindowModel::ReadTrack(const std::optional<ChosenFile>& file) {
-  track_path_ = file ? file->path : std::string();
-  current_folder_ = PathPart(track_path_);
-  unreadable_ = false;
-  if (file) {
-    const FileRead& read = file->read;
-    if (auto message = ReadMessage(read, file->path)) Log(*message);
-    if (read || read.Failure().kind == ReadProblem::kReadShort) {
-      // The part of a short read that arrived is listed as the file, as it always was.
-      loaded_size_ = static_cast<std::int32_t>(read ? *read : read.Failure().arrived);
-      file_read_ = true;
-    } else {
-      // Nothing arrived: listing the buffer now would show the last track under this name.
-      unreadable_ = true;
-      map_current_ = false;
-      return false;
-    }
-  }
-  AppendLine(FileLine(FilePart(track_path_), loaded_size_));
-  return true;
+void WindowModel::Unopened(const ChosenFile& file) {
+  Log(ReadMessage(file.read, file.path).value_or("Cannot open " + ShownText::FromUtf8(FilePart(file.path))));
+}
+
+void WindowModel::NothingArrived() {
+  // Listing the buffer now would show the last track under this name, so nothing is listed. A
+  // refusal stands, though: the buffer still holds the refused file, and the save command stays
+  // silent for it.
+  if (state_ != LoadState::kRefused && state_ != LoadState::kDamaged) state_ = LoadState::kUnreadable;
 }
 
 void WindowModel::ListTrack() {
-  version_error_ = false;
   const auto& report = api_.Open(LoadedBytes(), FilePart(track_path_));
-  // The file line is ReadTrack's; the API's list repeats it first.
+  // The file line is Load's; the API's list repeats it first.
   std::for_each(report.info_lines.begin() + 1, report.info_lines.end(), [this](const ShownText& line) { AppendLine(line); });
   if (report.outcome != TrackOutcome::kRead) {
-    version_error_ = true;
-    map_current_ = false;
+    state_ = report.outcome == TrackOutcome::kDamaged ? LoadState::kDamaged : LoadState::kRefused;
     Log(report.message);
     return;
   }
+  state_ = LoadState::kListed;
   layout_ = report.info.layout;
 }
 
 void WindowModel::BuildPreview() {
   const auto map = api_.Map();
   changes_.map = true;
-  map_current_ = map.image != nullptr;
-  if (map.image != nullptr) Log(map.name);
+  if (map.image != nullptr) {
+    state_ = LoadState::kMapped;
+    Log(map.name);
+  }
   // From here on the buffer carries the converted object types: the save writes them, and a
   // later listing of the same buffer draws them.
   RemapObjectTypes(LoadedFile(), layout_);
 }
 
 std::optional<std::string> WindowModel::BeginSave() {
-  if (version_error_) return std::nullopt;
-  if (!file_read_ || unreadable_) {
-    Log(kNothingToSave);
-    return std::nullopt;
+  switch (state_) {
+    case LoadState::kRefused:
+    case LoadState::kDamaged:
+      return std::nullopt;
+    case LoadState::kNothingRead:
+    case LoadState::kUnreadable:
+      Log(kNothingToSave);
+      return std::nullopt;
+    case LoadState::kListed:
+    case LoadState::kMapped:
+      break;
   }
   return ConvertedName(track_path_);
 }
@@ -117,8 +132,8 @@ void WindowModel::AppendLine(ShownText line) {
 }
 
 std::size_t WindowModel::LoadedCount() const {
-  // Before the first read the loaded size exceeds any track; only a track's room is listed.
-  return std::min(track_buffer_.size(), static_cast<std::size_t>(loaded_size_));
+  // Before the first read the whole buffer is listed: zeros, which no check passes.
+  return loaded_size_.value_or(track_buffer_.size());
 }
 
 std::span<const std::uint8_t> WindowModel::LoadedBytes() const { return std::span(track_buffer_).first(LoadedCount()); }

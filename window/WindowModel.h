@@ -23,9 +23,18 @@
 
 namespace tarmaxion {
 
-// Before the first file is read the loaded size is this, the size the track buffer always had,
-// so a load cancelled before any other lists that many bytes.
-inline constexpr std::int32_t kUnreadLoadedSize = 2'000'000;
+// What the loads so far left behind: what the save command does, and whether the map view
+// shows the map of the file last loaded.
+enum class LoadState {
+  kNothingRead,  // no file was loaded yet: the save command says so
+  kUnreadable,   // the chosen file could not be read: nothing of it is listed, drawn or saved
+  // Not a track of version 1.05 or 1.10: no map, and the save command is silent. A later file
+  // that cannot be read keeps this state, as the buffer still holds the refused track.
+  kRefused,
+  kDamaged,  // the version is right but a region lies outside the file: as refused
+  kListed,   // read and listed, but no map could be drawn of it
+  kMapped,   // read, listed and drawn
+};
 
 // A file the user chose or dropped, after the front end tried to read it into ReadBuffer().
 struct ChosenFile {
@@ -74,6 +83,9 @@ class WindowModel {
   // A drop: the planned item's file loads as the open dialog would load it, and the log counts
   // the files and says where the others went.
   void LoadDropped(const ChosenFile& file, const DropPlan& plan);
+  // A path the program was started with that names no file: why it cannot be opened goes to the
+  // log, and nothing else changes.
+  void Unopened(const ChosenFile& file);
 
   // The save command's gate: the path the save dialog offers, or nothing when the command goes
   // no further (after a refused track silently; before any track with a word in the log).
@@ -91,14 +103,15 @@ class WindowModel {
   // map, as the window always kept it.
   const Image* MapImage() const { return api_.LastMap(); }
   // Whether the picture is the map of the last load (a refused or unreadable file draws none).
-  bool MapIsCurrent() const { return map_current_; }
+  bool MapIsCurrent() const { return state_ == LoadState::kMapped; }
   ViewChanges TakeChanges();
 
   // The load's and save's state, as the commands leave it.
   const std::string& TrackPath() const { return track_path_; }
   const std::string& CurrentFolder() const { return current_folder_; }
-  bool VersionError() const { return version_error_; }
-  std::int32_t LoadedSize() const { return loaded_size_; }
+  LoadState State() const { return state_; }
+  // The size of the last file read, or of the part of it that arrived; nothing before the first.
+  std::optional<std::size_t> LoadedSize() const { return loaded_size_; }
   // The bytes of the last file read, with the window's changes (before any read: zeros).
   std::span<const std::uint8_t> LoadedBytes() const;
 
@@ -109,8 +122,8 @@ class WindowModel {
   void Log(const ShownText& message);
 
  private:
-  // The load command's steps; ReadTrack is false when the file could not be read at all.
-  bool ReadTrack(const std::optional<ChosenFile>& file);
+  // The load command's steps.
+  void NothingArrived();
   void ListTrack();
   void BuildPreview();
   void AppendLine(ShownText line);
@@ -119,13 +132,10 @@ class WindowModel {
 
   TrackApi api_;
   std::vector<std::uint8_t> track_buffer_;
-  std::int32_t loaded_size_ = kUnreadLoadedSize;
+  std::optional<std::size_t> loaded_size_;
   std::string track_path_;      // UTF-8
   std::string current_folder_;  // UTF-8
-  bool version_error_ = false;
-  bool file_read_ = false;   // whether any file was read since start-up
-  bool unreadable_ = false;  // whether the last load's file could not be read
-  bool map_current_ = false;
+  LoadState state_ = LoadState::kNothingRead;
   TrackLayout layout_;  // of the last track that passed the checks
   std::vector<ShownText> info_lines_;
   StatusLog log_;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/win32/DibPixels.h"
+#include "system/win32/DibPixels.h"
 #include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {

@@ -5,14 +5,24 @@
 #include <richedit.h>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
-#include "platform/win32/DibPixels.h"
+#include "system/win32/DibPixels.h"
 #include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {
 
 constexpr char kWindowClass[] = "TarmaxionConverterWindow";
+
+// The image's pixels as a top-down 32-bit DIB wants them, row after row without padding.
+std::vector<std::uint32_t> DibPixelsOf(const Image& image) {
+  std::vector<std::uint32_t> pixels;
+  pixels.reserve(image.Pixels().size());
+  for (const Colour c : image.Pixels()) pixels.push_back(SwapRedBlue(c));
+  return pixels;
+}
 
 // The controls are ANSI controls: track texts go in as stored, names in the system's code page.
 std::string Shown(const ShownText& text) { return text.Spelled(AnsiFromUtf8); }

@@ -1,22 +1,39 @@
-// tarmaxion-converter: the program on the Qt window. Qt takes its own options from the command
-// line; the paths left (a file manager's "open with" passes them) load as a drop of them.
+// tarmaxion-converter: the program on the Qt window. Its own options are answered before Qt
+// starts, so --help and --version need no display; the paths (a file manager's "open with"
+// passes them) load as a drop of them. Qt takes its settings from the environment
+// (QT_QPA_PLATFORM, ...), not from this command line, so no file name is mistaken for one.
 #include <QApplication>
 #include <QIcon>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
-#include "programs/window/Program.h"
 #include "platform/qt/QtPlatform.h"
+#include "programs/window/CommandLine.h"
+#include "programs/window/Program.h"
 
 int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
+  // The arguments are kept as the bytes the system gave, as a drop passes its paths, so any
+  // name the file system holds opens. A process may be started without even its own name.
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const auto command_line = tarmaxion::ParseWindowCommandLine(arguments);
+  switch (command_line.action) {
+    case tarmaxion::CommandLineAction::kHelp:
+      std::cout << tarmaxion::WindowUsage();
+      return 0;
+    case tarmaxion::CommandLineAction::kVersion:
+      std::cout << tarmaxion::WindowVersion();
+      return 0;
+    case tarmaxion::CommandLineAction::kWrong:
+      std::cerr << "tarmaxion-converter: " << command_line.problem << "\n\n" << tarmaxion::WindowUsage();
+      return tarmaxion::kWrongCommandLine;
+    case tarmaxion::CommandLineAction::kOpen:
+      break;
+  }
+  int qt_argc = argc > 0 ? 1 : 0;
+  QApplication application(qt_argc, argv);
   application.setWindowIcon(QIcon(QStringLiteral(":/tarmaxion.ico")));
-  // QApplication has removed its options from argv. The rest are kept as the bytes the system
-  // gave, as a drop passes its paths, so any name the file system holds opens. A process may be
-  // started without even its own name.
-  std::vector<std::string> paths;
-  if (argc > 1) paths.assign(argv + 1, argv + argc);
   tarmaxion::QtPlatform platform;
-  return tarmaxion::Program(platform).Run(paths);
+  return tarmaxion::Program(platform).Run(command_line.paths);
 }

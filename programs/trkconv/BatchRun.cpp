@@ -1,13 +1,18 @@
 #include "programs/trkconv/BatchRun.h"
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include "base/Files.h"
 #include "base/NativePath.h"
-#include "programs/trkconv/InOrderPool.h"
+#include "programs/trkconv/BatchPlan.h"
 #include "programs/trkconv/ProgressBar.h"
 #include "programs/trkconv/StopRequests.h"
 
@@ -16,23 +21,44 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The names under which two jobs could meet on one file: its file part, in ASCII lower case for
-// the systems that ignore case, and for a symbolic link its target's too. Folders are left out,
-// as one folder can be reached under two names.
-void AddFileNames(std::vector<std::string>& names, const std::string& utf8_path) {
-  const auto add = [&names](std::string name) {
-    for (auto& c : name) {
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    names.push_back(std::move(name));
-  };
-  const auto path = NativePath(utf8_path);
-  add(Utf8Path(path.filename()));
+// The plan, and each track's outcome once it has run.
+struct Batch {
+  const BatchOptions& options;
+  const BatchWork& work;
+  const Console& console;
+  const std::size_t threads = std::max<std::size_t>(1, std::min(options.jobs, options.tracks.size()));
+  const BatchPlan plan = PlanBatch(options.tracks, work.output_path, threads);
+  std::vector<std::optional<FileOutcome>> outcomes = std::vector<std::optional<FileOutcome>>(options.tracks.size());
+  std::mutex mutex{};  // guards outcomes while tracks run
+  std::condition_variable ran{};  // an outcome was stored
+  std::atomic<std::size_t> next{0};  // the next track to take
+};
+
+Failure AlreadyExists(const std::string& output) {
+  return Failure{FailureKind::kOutputRefused, output + " already exists (--force replaces it)"};
+}
+
+// Whether track index may write its output. The plan knows the outputs that are inputs; a file
+// written by an earlier track shows here, as every earlier track of the chain has run.
+FileOutcome MayWrite(const Batch& batch, std::size_t index) {
+  const auto& plan = batch.plan;
+  const auto& output = plan.outputs[index];
+  const auto refused = [&](const char* why) { return Failure{FailureKind::kOutputRefused, output + why}; };
+  if (plan.found[index] == OutputFound::kInput) return refused(" is one of the input files and is never replaced");
+  // Only another program can have made the file since the plan, and the write refuses its name.
+  if (plan.found[index] == OutputFound::kNothing && plan.after[index] == BatchPlan::kFirst) return Done{};
+  const auto path = NativePath(output);
   std::error_code error;
-  if (fs::is_symlink(fs::symlink_status(path, error))) {
-    const auto target = fs::weakly_canonical(path, error);
-    if (!error) add(Utf8Path(target.filename()));
+  const auto status = fs::status(path, error);
+  if (!fs::exists(status)) return Done{};
+  if (fs::is_directory(status)) return refused(" is a folder");
+  for (auto earlier = plan.after[index]; earlier != BatchPlan::kFirst; earlier = plan.after[earlier]) {
+    if (*batch.outcomes[earlier] && fs::equivalent(NativePath(plan.outputs[earlier]), path, error) && !error) {
+      return refused(" was already written by this run");
+    }
   }
+  if (batch.options.replace == Replace::kRefuse) return AlreadyExists(output);
+  return Done{};
 }
 
 FileOutcome WriteToStandardOutput(std::span<const std::uint8_t> bytes, const Console& console) {
@@ -43,31 +69,56 @@ FileOutcome WriteToStandardOutput(std::span<const std::uint8_t> bytes, const Con
   return Done{};
 }
 
-FileOutcome WriteOutput(const std::string& output, std::span<const std::uint8_t> bytes, OutputGuard& guard) {
-  if (const auto written = WriteFileReplacing(output, bytes, guard.WriteMode()); !written) {
-    if (written.Failure().kind == WriteProblem::kExists) return OutputGuard::AlreadyExists(output);
+// How the write treats an existing file: MayWrite looked first, but another program may create
+// the file after it looked, so the write decides again in one step.
+FileOutcome WriteOutput(const std::string& output, std::span<const std::uint8_t> bytes, Replace replace) {
+  const auto mode = replace == Replace::kAllow ? IfExists::kReplace : IfExists::kRefuse;
+  if (const auto written = WriteFileReplacing(output, bytes, mode); !written) {
+    if (written.Failure().kind == WriteProblem::kExists) return AlreadyExists(output);
     // The window's message names the file; a command line may point anywhere, so trkconv names
     // the path as given.
     return Failure{FailureKind::kNotWritten, "Not saved: " + output + ": " + written.Failure().message};
   }
-  guard.Written(output);
   return Done{};
 }
 
-FileOutcome RunOne(const std::string& track, const std::string& output, OutputGuard& guard, BatchWorker& worker,
-                   const BatchWork& work, const Console& console) {
+FileOutcome RunOne(const Batch& batch, BatchWorker& worker, std::size_t index) try {
+  const auto& output = batch.plan.outputs[index];
   const bool to_standard_output = output == kStandardStream;
   if (!to_standard_output) {
-    if (auto allowed = guard.MayWrite(output); !allowed) return allowed;
+    if (auto allowed = MayWrite(batch, index); !allowed) return allowed;
   }
-  const auto loaded = worker.loader.Load(track);
+  const auto loaded = worker.loader.Load(batch.options.tracks[index]);
   if (!loaded) return loaded.Failure();
   if ((*loaded)->outcome != TrackOutcome::kRead) {
     return Failure{FailureKind::kNotConverted, (*loaded)->message.Utf8()};
   }
-  const auto made = work.make(worker, output);
+  const auto made = batch.work.make(worker, output);
   if (!made) return made.Failure();
-  return to_standard_output ? WriteToStandardOutput(*made, console) : WriteOutput(output, *made, guard);
+  return to_standard_output ? WriteToStandardOutput(*made, batch.console)
+                            : WriteOutput(output, *made, batch.options.replace);
+} catch (const std::exception& error) {
+  return Failure{FailureKind::kNotWritten, error.what()};
+}
+
+// Takes the next track until none is left or a stop is requested, so the tracks that ran are
+// always the first ones; each waits for the track before it in its chain.
+void Work(Batch& batch, const StopRequests& stop_requests, const std::function<void()>& after_each) {
+  const auto worker = std::make_unique<BatchWorker>(batch.console.in);
+  const auto count = batch.options.tracks.size();
+  for (std::size_t index = 0; !stop_requests.Pending() && (index = batch.next++) < count;) {
+    if (const auto earlier = batch.plan.after[index]; earlier != BatchPlan::kFirst) {
+      std::unique_lock lock(batch.mutex);
+      batch.ran.wait(lock, [&] { return batch.outcomes[earlier].has_value(); });
+    }
+    auto outcome = RunOne(batch, *worker, index);
+    {
+      const std::scoped_lock lock(batch.mutex);
+      batch.outcomes[index] = std::move(outcome);
+    }
+    batch.ran.notify_all();
+    after_each();
+  }
 }
 
 }  // namespace
@@ -79,59 +130,51 @@ std::string OutputPath(const BatchOptions& options, const std::string& default_b
 }
 
 int RunBatch(const BatchOptions& options, const BatchWork& work, const Console& console) {
+  Batch batch{options, work, console};
   const auto& tracks = options.tracks;
-  OutputGuard guard(tracks, options.replace);
   const bool long_batch_on_terminal = console.err_is_terminal && tracks.size() >= kProgressBarFrom;
   ProgressBar progress(console.err, tracks.size(), long_batch_on_terminal ? BarDisplay::kShown : BarDisplay::kHidden);
   const StopRequests stop_requests;
-  std::optional<StopRequest> stop;
-  std::vector<std::unique_ptr<BatchWorker>> workers;
-  const auto worker_count = std::max<std::size_t>(1, std::min(options.jobs, tracks.size()));
-  while (workers.size() < worker_count) workers.push_back(std::make_unique<BatchWorker>(console.in));
 
   bool all_succeeded = true;
+  std::size_t printed = 0;
   std::size_t made = 0;
-  PoolJobs jobs;
-  jobs.count = tracks.size();
-  jobs.run = [&](std::size_t index, std::size_t worker) -> FileOutcome {
-    try {
-      return RunOne(tracks[index], work.output_path(tracks[index]), guard, *workers[worker], work, console);
-    } catch (const std::exception& error) {
-      return Failure{FailureKind::kNotWritten, error.what()};
+  // Prints the outcomes ready so far, in input order. Lines on out are flushed before each line
+  // on err, so the two streams interleave as they were written when they share a file or a
+  // terminal, and otherwise in blocks.
+  const auto print_ready = [&] {
+    for (; printed < tracks.size(); ++printed) {
+      {
+        const std::scoped_lock lock(batch.mutex);
+        if (!batch.outcomes[printed]) return;
+      }
+      const auto& outcome = *batch.outcomes[printed];
+      progress.Clear();
+      if (!outcome) {
+        all_succeeded = false;
+        console.out.flush();
+        ReportFailure(console.err, tracks[printed], outcome.Failure().message);
+      } else {
+        ++made;
+        const auto& output = batch.plan.outputs[printed];
+        if (output != kStandardStream) console.out << tracks[printed] << " -> " << output << '\n';
+      }
+      progress.Show(printed + 1);
     }
   };
-  jobs.names = [&](std::size_t index) {
-    std::vector<std::string> names;
-    AddFileNames(names, tracks[index]);
-    AddFileNames(names, work.output_path(tracks[index]));
-    return names;
-  };
-  // Lines on out are flushed before each line on err, so the two streams interleave as they
-  // were written when they share a file or a terminal, and otherwise in blocks.
-  jobs.report = [&](std::size_t index, const FileOutcome& outcome) {
-    progress.Clear();
-    if (!outcome) {
-      all_succeeded = false;
-      console.out.flush();
-      ReportFailure(console.err, tracks[index], outcome.Failure().message);
-    } else {
-      ++made;
-      const auto output = work.output_path(tracks[index]);
-      if (output != kStandardStream) console.out << tracks[index] << " -> " << output << '\n';
-    }
-    progress.Show(index + 1);
-  };
-  jobs.stop_requested = [&] {
-    stop = stop_requests.Pending();
-    return stop.has_value();
-  };
-
-  const auto ran = RunInOrder(jobs, workers.size());
+  {
+    // This thread works too, and prints between its tracks.
+    std::vector<std::jthread> helpers;
+    while (helpers.size() + 1 < batch.threads) helpers.emplace_back([&] { Work(batch, stop_requests, [] {}); });
+    Work(batch, stop_requests, print_ready);
+  }
+  print_ready();
   console.out.flush();
-  if (ran < tracks.size()) {
+  if (printed < tracks.size()) {
+    const auto stop = stop_requests.Pending();
     progress.Clear();
-    console.err << "trkconv: stopped by " << stop->what << " before " << tracks[ran] << "; " << work.made << ": "
-                << made << ", " << work.not_done << ": " << tracks.size() - ran << '\n';
+    console.err << "trkconv: stopped by " << stop->what << " before " << tracks[printed] << "; " << work.made
+                << ": " << made << ", " << work.not_done << ": " << tracks.size() - printed << '\n';
     return stop->exit_code;
   }
   return all_succeeded ? kExitSuccess : kExitFailure;

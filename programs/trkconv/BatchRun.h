@@ -1,7 +1,8 @@
-// What convert and preview share: a batch of tracks, each read and made into one output file,
-// on several threads at once, printing the same lines in the same order as one thread would.
-// No output is ever written over an input, nor twice in one run, nor over an existing file
-// without Replace::kAllow; a request to stop ends the batch after the files in hand.
+// What convert and preview share: a batch of tracks, each read and made into one output file.
+// The batch is planned first (BatchPlan), then its tracks run on several threads at once and
+// their outcomes are printed in input order, the same lines as one thread would print. No
+// output is ever written over an input, nor twice in one run, nor over an existing file without
+// Replace::kAllow; a request to stop ends the batch after the files in hand.
 #pragma once
 
 #include <cstddef>
@@ -11,11 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "programs/trkconv/OutputGuard.h"
 #include "programs/trkconv/TrackLoader.h"
 #include "programs/trkconv/Trkconv.h"
 
 namespace tarmaxion::cli {
+
+enum class Replace { kRefuse, kAllow };
 
 // Batches longer than this show a progress bar, when one is wanted at all.
 inline constexpr std::size_t kProgressBarFrom = 21;

@@ -2,7 +2,7 @@
 #include <signal.h>
 
 #include <array>
-#include <csignal>
+#include <atomic>
 
 #include "programs/trkconv/StopRequests.h"
 
@@ -15,7 +15,9 @@ struct Handled {
 };
 constexpr std::array<Handled, 3> kSignals = {{{SIGINT, "SIGINT"}, {SIGTERM, "SIGTERM"}, {SIGHUP, "SIGHUP"}}};
 
-volatile std::sig_atomic_t first_signal = 0;
+// Read by every thread of a batch; a lock-free atomic may be written in a signal handler.
+std::atomic<int> first_signal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 std::array<struct sigaction, kSignals.size()> previous{};
 
 extern "C" void NoteSignal(int number) {
@@ -42,7 +44,7 @@ StopRequests::~StopRequests() {
 }
 
 std::optional<StopRequest> StopRequests::Pending() const {
-  const int number = first_signal;
+  const int number = first_signal.load();
   for (const auto& handled : kSignals) {
     if (handled.number == number) return StopRequest{128 + number, handled.name};
   }

@@ -3,9 +3,10 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string_view>
 #include <thread>
 
-#include "programs/trkconv/CommandSuggestion.h"
 #include "programs/trkconv/ConvertCommand.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "programs/trkconv/InfoCommand.h"
@@ -20,13 +21,48 @@ Replace ReplaceFrom(bool force) { return force ? Replace::kAllow : Replace::kRef
 
 int ExitCodeFor(bool all_succeeded) { return all_succeeded ? kExitSuccess : kExitFailure; }
 
+// The typing errors between a and b: a letter left out, added, changed, or two neighbours swapped.
+std::size_t TypingErrors(std::string_view a, std::string_view b) {
+  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 0; i <= a.size(); ++i) {
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+      if (i == 0 || j == 0) {
+        d[i][j] = i + j;
+        continue;
+      }
+      const std::size_t changed = a[i - 1] == b[j - 1] ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + changed});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      }
+    }
+  }
+  return d[a.size()][b.size()];
+}
+
+// The one command that word begins, else the nearest within two typing errors.
+std::optional<std::string_view> NearestCommand(std::string_view word) {
+  const auto begun = [word](std::string_view command) { return command.starts_with(word); };
+  if (std::count_if(kCommands.begin(), kCommands.end(), begun) == 1) {
+    return *std::find_if(kCommands.begin(), kCommands.end(), begun);
+  }
+  std::optional<std::string_view> nearest;
+  std::size_t fewest = 3;
+  for (const auto command : kCommands) {
+    if (const auto errors = TypingErrors(word, command); errors < fewest) {
+      fewest = errors;
+      nearest = command;
+    }
+  }
+  return nearest;
+}
 
 // A word where the command belongs that names none: CLI11 would only say that a command is
 // required.
 void CheckCommand(const std::vector<std::string>& args) {
   if (args.empty() || args[0].starts_with('-')) return;
   if (std::find(kCommands.begin(), kCommands.end(), args[0]) != kCommands.end()) return;
-  const auto nearest = NearestCommand(args[0], kCommands);
+  const auto nearest = NearestCommand(args[0]);
   throw CLI::ValidationError("trkconv", "'" + args[0] + "' is not a command; " +
                                             (nearest ? "did you mean '" + std::string(*nearest) + "'?"
                                                      : std::string("the commands are info, convert and preview")));

@@ -1,6 +1,7 @@
 // The page's view of the core, through embind: the window model (the window's rules and its
 // loaded track) with the map's note and picture name. The list of dropped tracks is
-// WebDropped's, the gallery's thumbnails WebThumbnails'. Bytes and names go in, plain JavaScript
+// WebDropped's; the gallery's thumbnails and the map's PNG come from the npm package's module
+// (programs/npm). Bytes and names go in, plain JavaScript
 // values come out; texts cross as UTF-8, spelled once from the core's messages, so the page
 // shows every character the window's log holds.
 #include <emscripten/bind.h>
@@ -36,14 +37,18 @@ class WebWindow {
   }
 
   // Room for a file of size bytes; the page copies the file into the returned view, which is
-  // valid until the next call into the module.
-  val Receive(std::size_t size) { return MemoryView(std::span<const std::uint8_t>(model_.ReadBuffer().first(size))); }
+  // valid until the next call into the module. Null for more bytes than the buffer holds: Load
+  // then refuses the file as too large.
+  val Receive(double size) {
+    if (!Fits(size)) return val::null();
+    return MemoryView(std::span<const std::uint8_t>(model_.ReadBuffer().first(static_cast<std::size_t>(size))));
+  }
 
   // The load command on a file whose size bytes were received, or on one that could not be read
   // (too large for any track, or the browser's reason); dropped: how many files a drop held
   // (0 for the chooser).
   void Load(const std::string& utf8_name, double size, std::size_t dropped) {
-    Run({utf8_name, FileRead(static_cast<std::size_t>(size))}, dropped);
+    Run({utf8_name, Fits(size) ? FileRead(static_cast<std::size_t>(size)) : UnreadFile("", size)}, dropped);
   }
   void LoadUnreadable(const std::string& utf8_name, const std::string& utf8_reason, double size, std::size_t dropped) {
     Run({utf8_name, UnreadFile(utf8_reason, size)}, dropped);
@@ -107,6 +112,9 @@ class WebWindow {
   void LogError(const std::string& utf8_what) { model_.Log("Error: " + ShownText::FromUtf8(utf8_what)); }
 
  private:
+  // Whether size bytes fit the model's buffer: a size from JavaScript may be anything.
+  bool Fits(double size) { return size >= 0 && size <= static_cast<double>(model_.ReadBuffer().size()); }
+
   void Run(const ChosenFile& file, std::size_t dropped) {
     if (dropped > 0) {
       model_.LoadDropped(file, DropPlan{0, dropped, DropRest::kListed});

@@ -5,10 +5,10 @@
 #include <new>
 #include <utility>
 
-#include "api/TrackMessages.h"
-#include "platform/win32/DibPixels.h"
-#include "programs/win32-thumbnails/SpareTrackApi.h"
 #include "api/Thumbnail.h"
+#include "api/TrackMessages.h"
+#include "programs/win32-thumbnails/SpareTrackApi.h"
+#include "system/win32/DibPixels.h"
 
 namespace tarmaxion::thumbnails {
 namespace {

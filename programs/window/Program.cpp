@@ -23,7 +23,7 @@ const Text kLineBreak = "\r\n";
 
 int Program::Run(const std::vector<std::string>& paths_at_start) {
   StartUp();
-  if (!paths_at_start.empty()) Dispatch({EventKind::kDrop, 0, paths_at_start});
+  if (!paths_at_start.empty()) OpenAtStart(paths_at_start);
   while (Dispatch(platform_.WaitEvent())) {
   }
   ShutDown();
@@ -83,6 +83,19 @@ void Program::DropFiles(const std::vector<std::string>& utf8_paths) {
   const auto plan = PlanDrop(kinds);
   if (!plan) return;
   model_.LoadDropped(ReadChosenFile(utf8_paths[plan->load]), *plan);
+  Show();
+}
+
+void Program::OpenAtStart(const std::vector<std::string>& utf8_paths) {
+  std::vector<std::string> files;
+  for (const auto& path : utf8_paths) {
+    if (IsFile(path)) {
+      files.push_back(path);
+    } else {
+      model_.Unopened(ReadChosenFile(path));
+    }
+  }
+  if (!files.empty()) DropFiles(files);
   Show();
 }
 

@@ -31,6 +31,9 @@ class Program {
   bool Dispatch(const Event& event);
   void ShutDown();
 
+  // The paths the program was started with: each that names no file is logged with why it
+  // cannot be opened, and the files among them are taken as a drop of them.
+  void OpenAtStart(const std::vector<std::string>& utf8_paths);
   // The load command: the open dialog's file, read into the model's buffer and shown.
   void ReadTrack();
   // The save command: the copy written under the name the save dialog gives.

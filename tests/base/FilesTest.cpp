@@ -106,9 +106,11 @@ TEST(FilesTest, RenameNoReplaceMovesOntoAFreeNameAndRefusesATakenOne) {
   TempDir dir;
   const auto from = dir.Write("from.tmp", {1});
   const auto taken = dir.Write("taken.trk", {2});
-  EXPECT_EQ(RenameNoReplace(NativePath(from), NativePath(taken)), std::errc::file_exists);
+  const auto refused = RenameNoReplace(NativePath(from), NativePath(taken));
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.Failure().kind, WriteProblem::kExists);
   EXPECT_EQ(ReadBytes(taken), std::vector<std::uint8_t>{2});
-  EXPECT_FALSE(RenameNoReplace(NativePath(from), NativePath(dir.File("free.trk"))));
+  EXPECT_TRUE(RenameNoReplace(NativePath(from), NativePath(dir.File("free.trk"))));
   EXPECT_EQ(ReadBytes(dir.File("free.trk")), std::vector<std::uint8_t>{1});
   EXPECT_FALSE(std::filesystem::exists(NativePath(from)));
 }

@@ -226,7 +226,7 @@ TEST(FileFaultTest, FileThatEndsBeforeItsSizeIsReportedAndOnlyItsBytesUsed) {
                                 Decimal(reported) + " bytes"),
             Text::npos)
       << run.Panel();
-  EXPECT_EQ(run.Model().LoadedSize(), static_cast<std::int32_t>(text.size()));
+  EXPECT_EQ(run.Model().LoadedSize(), text.size());
   EXPECT_EQ(run.Lines(), (std::vector<Text>{"enabled   " + Decimal(text.size()) + " Bytes"}));
   EXPECT_EQ(run.LastLog(), "Caution: Version <> 1.05");
 }

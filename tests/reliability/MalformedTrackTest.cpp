@@ -73,7 +73,8 @@ Outcome LoadAfter(const Bytes& earlier, const Bytes& malformed) {
   outcome.log_panel = run.Panel();
   outcome.last_log = run.LastLog();
   outcome.map = run.Map();
-  outcome.map_redrawn = !run.Model().VersionError();
+  const auto state = run.Model().State();
+  outcome.map_redrawn = state == LoadState::kListed || state == LoadState::kMapped;
   outcome.map_kept = outcome.map == earlier_map;
   run.Save(dir.File("saved.trk"));
   if (std::filesystem::exists(dir.Path() / "saved.trk")) outcome.saved = ReadBytes(dir.File("saved.trk"));

@@ -44,6 +44,11 @@ class WindowRun {
     program.Dispatch({EventKind::kDrop, 0, std::move(paths)});
   }
   void Save(const std::string& answer) { Press(kSaveButton, answer); }
+  // Starts the program with these paths on its command line.
+  void StartWith(const std::vector<std::string>& paths) {
+    Start();
+    program.OpenAtStart(paths);
+  }
 
   const WindowModel& Model() const { return program.Model(); }
   // The bytes of the last file read, with the window's changes.

@@ -75,6 +75,39 @@ TEST(BatchTest, SeveralThreadsPrintAndWriteWhatOneThreadDoes) {
   }
 }
 
+// Tracks that may meet on one file run in input order on any number of threads: a later track
+// reads the copy an earlier one wrote, writes the copy an earlier one failed to make, and
+// makes a file only after an earlier track found it missing.
+TEST(BatchTest, TracksThatMeetOnOneFileRunInInputOrder) {
+  TempDir dir;
+  fs::create_directories(dir.Path() / "one");
+  fs::create_directories(dir.Path() / "two");
+  std::vector<std::string> args = {"convert", "-j", "2", "--out-dir", dir.File("")};
+  std::string out;
+  const auto copied = [&dir, &out](const std::string& track, const std::string& name) {
+    out += track + " -> " + dir.File(name) + "\n";
+  };
+  for (int i = 0; i < 20; ++i) {
+    const auto n = std::to_string(i);
+    const auto damaged = dir.Write("one/oval" + n + ".trk", RichTrack().RecordsOffset(100000).Build());
+    const auto oval = dir.Write("two/oval" + n + ".trk", RichTrack().Build());
+    const auto a = dir.Write("a" + n + ".trk", RichTrack().Build());
+    const auto b = dir.Write("b" + n + ".trk", RichTrack().Build());
+    args.insert(args.end(), {damaged, oval, a, dir.File("a" + n + "_c.trk"), dir.File("b" + n + "_c.trk"), b});
+    copied(oval, "oval" + n + "_c.trk");
+    copied(a, "a" + n + "_c.trk");
+    copied(dir.File("a" + n + "_c.trk"), "a" + n + "_c_c.trk");
+    copied(b, "b" + n + "_c.trk");
+  }
+  const auto run = RunInProcess(args);
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(run.out, out);
+  // Each damaged track and each missing copy, in order.
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 40) << run.err;
+  EXPECT_TRUE(run.err.starts_with("trkconv: " + args[5] + ": Damaged track")) << run.err;
+  EXPECT_NE(run.err.find("\ntrkconv: " + dir.File("b0_c.trk") + ": "), std::string::npos) << run.err;
+}
+
 TEST(BatchTest, TracksFromStandardInputOutputsToStandardOutput) {
   TempDir dir;
   const auto bytes = RichTrack().Build();

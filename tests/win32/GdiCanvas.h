@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "gfx/Image.h"
-#include "platform/win32/DibPixels.h"
+#include "system/win32/DibPixels.h"
 #include "tests/support/TextPrinting.h"
 
 namespace tarmaxion::win32::oracle {

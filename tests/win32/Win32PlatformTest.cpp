@@ -15,11 +15,11 @@
 #include <thread>
 #include <vector>
 
+#include "system/win32/DibPixels.h"
+#include "system/win32/WideText.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowRun.h"
 #include "tools/builders/TrackBuilder.h"
-#include "platform/win32/DibPixels.h"
-#include "system/win32/WideText.h"
 
 namespace tarmaxion::win32 {
 namespace {

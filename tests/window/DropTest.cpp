@@ -62,5 +62,21 @@ TEST_F(DropTest, WithoutAFileTheFirstItemSaysWhyItCannotBeRead) {
   EXPECT_EQ(platform.Dialogs().size(), 1u);
 }
 
+// "tarmaxion-converter missing.trk first.trk folder second.trk": every name that opens nothing
+// is told, not only the first, and the files among the names are a drop of their own.
+TEST_F(DropTest, AtStartEachNameThatOpensNothingIsLoggedAndTheFilesAreDropped) {
+  const auto first = Track("first.trk");
+  const auto second = Track("second.trk");
+  std::filesystem::create_directory(dir_.Path() / "folder");
+  StartWith({dir_.File("missing.trk"), first, dir_.File("folder"), second});
+  const auto log = LogLines();
+  EXPECT_EQ(log[1], "ready...");
+  EXPECT_EQ(log[2].rfind("Cannot open missing.trk: ", 0), 0u) << log[2];
+  EXPECT_EQ(log[3].rfind("Cannot open folder: ", 0), 0u) << log[3];
+  EXPECT_EQ(log[4], "first_4567_Bob");
+  EXPECT_EQ(log[5], "Dropped 2 files: loaded the first, left out 1");
+  EXPECT_EQ(Lines().front().substr(0, 9), "first.trk");
+}
+
 }  // namespace
 }  // namespace tarmaxion

@@ -39,7 +39,7 @@ TEST_F(ProgramTest, StartUpBuildsTheWindowAndItsFiveControls) {
   EXPECT_EQ(platform.Control(kMapView).image, nullptr);
   EXPECT_EQ(platform.Fonts().at(kCaptionFont), "Lucida Console");
   EXPECT_EQ(platform.Focused(), kLoadButton);
-  EXPECT_EQ(program.Model().LoadedSize(), 2000000);
+  EXPECT_EQ(program.Model().LoadedSize(), std::nullopt);
 }
 
 TEST_F(ProgramTest, CloseEndsWithExitCodeZeroAndReleasesTheWindow) {
@@ -61,7 +61,7 @@ TEST_F(ProgramTest, LoadListsTheFileAndItsThirtyThreeLines) {
   EXPECT_EQ(lines[1], "Tarmaxion 1.10");
   EXPECT_EQ(lines[16], "Best: Ace 2345  7.3.2010   9:05.03");
   EXPECT_EQ(lines[32], "Ghost Frames:0");
-  EXPECT_FALSE(program.Model().VersionError());
+  EXPECT_EQ(program.Model().State(), LoadState::kMapped);
   ASSERT_EQ(platform.Dialogs().size(), 1u);
   EXPECT_EQ(platform.Dialogs()[0].title, "Select Track");
   EXPECT_EQ(platform.Dialogs()[0].filters, (std::vector<FileFilter>{{"trk", "*.trk"}}));
@@ -80,7 +80,7 @@ TEST_F(ProgramTest, CancelledFirstLoadListsTheEmptyBufferAndRejectsIt) {
   Load("");
   EXPECT_EQ(Lines(), std::vector<Text>{"   2000000 Bytes"});
   EXPECT_EQ(LastLog(), "Caution: Version <> 1.05");
-  EXPECT_TRUE(program.Model().VersionError());
+  EXPECT_EQ(program.Model().State(), LoadState::kRefused);
 }
 
 TEST_F(ProgramTest, CancelledLoadAfterATrackListsThatTrackAgain) {
@@ -184,7 +184,7 @@ TEST_F(ProgramTest, UnreadableFileIsReportedAndListsNothingUnderItsName) {
   Load(dir_.Write("big.trk", std::vector<std::uint8_t>(1000001, 0)));
   EXPECT_TRUE(Lines().empty());
   EXPECT_EQ(LastLog(), "Track too large: big.trk has 1000001 bytes, at most 1000000 fit");
-  EXPECT_EQ(program.Model().LoadedSize(), static_cast<std::int32_t>(bytes.size()));
+  EXPECT_EQ(program.Model().LoadedSize(), bytes.size());
   EXPECT_FALSE(program.Model().MapIsCurrent());
   Save("");
   EXPECT_EQ(LastLog(), "Nothing to save: load a track first");

@@ -67,6 +67,11 @@ TEST_F(WindowModelTest, ARefusedTrackKeepsThePictureButNotAsItsMap) {
   EXPECT_FALSE(model_.MapIsCurrent());
   EXPECT_FALSE(model_.BeginSave());
   EXPECT_EQ(LastLog(), "Caution: Version <> 1.05");
+  // A file that cannot be read leaves the refused track in the buffer, and the save silent.
+  model_.Load(ChosenFile{"gone.trk", FileRead(ReadFailure{ReadProblem::kCannotOpen, "not found"})});
+  EXPECT_EQ(model_.State(), LoadState::kRefused);
+  EXPECT_FALSE(model_.BeginSave());
+  EXPECT_EQ(LastLog(), "Cannot open gone.trk: not found");
 }
 
 TEST_F(WindowModelTest, NamesAndReasonsKeepEveryCharacter) {

@@ -47,7 +47,9 @@ enum {
 TMX_API const char* tmx_version(void);
 
 /* Opens a track: copies the size bytes and checks them. utf8_name is the file's name (the
- * caption and the info list show it; NULL for none). NULL only when memory runs out. */
+ * caption and the info list show it; NULL for none). More than 1,000,000 bytes give
+ * TMX_TOO_LARGE without being copied or read (bytes may then be NULL). NULL only when memory
+ * runs out. */
 TMX_API tmx_track* tmx_open(const unsigned char* bytes, size_t size, const char* utf8_name);
 
 /* TMX_READ, TMX_REFUSED, TMX_DAMAGED or TMX_TOO_LARGE. */

@@ -1,13 +1,11 @@
-// Our Colour is 0x00BBGGRR; a 32-bit DIB pixel is 0x00RRGGBB. Swapping red and blue converts
-// either way, and keeps the top byte 0 as GDI itself writes it.
+// Pixels of 32-bit device-independent bitmaps, for the window's backend and for the thumbnail
+// handler. Our Colour is 0x00BBGGRR; a 32-bit DIB pixel is 0x00RRGGBB. Swapping red and blue
+// converts either way, and keeps the top byte 0 as GDI itself writes it.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <vector>
-
-#include "gfx/Image.h"
 
 namespace tarmaxion::win32 {
 
@@ -25,14 +23,6 @@ inline BITMAPINFO TopDown32BitInfo(int width, int height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   return info;
-}
-
-// The image's pixels as a top-down 32-bit DIB wants them, row after row without padding.
-inline std::vector<std::uint32_t> DibPixelsOf(const Image& image) {
-  std::vector<std::uint32_t> pixels;
-  pixels.reserve(image.Pixels().size());
-  for (const Colour c : image.Pixels()) pixels.push_back(SwapRedBlue(c));
-  return pixels;
 }
 
 }  // namespace tarmaxion::win32
