@@ -120,6 +120,12 @@ FileWrite WriteFileReplacing(std::string_view utf8_path, std::span<const std::ui
     // stays as it is, as it would with a write in place.
     if (auto writable = CheckWritable(target, existing.permissions()); !writable) return writable;
   }
+  if (exists && fs::file_size(target, error) == 0 && !error) {
+    // An empty file is a name its maker reserved for this output, and it may read the result
+    // back through the handle it still holds (a thumbnail service does): a rename would leave
+    // that handle on the old, empty file. With nothing in it, a write in place risks nothing.
+    return WriteAll(target, bytes);
+  }
   const auto temporary = TemporaryBeside(target);
   if (auto written = WriteAll(temporary, bytes); !written) {
     fs::remove(temporary, error);

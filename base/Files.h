@@ -52,7 +52,8 @@ enum class IfExists {
 // when every byte is on disk, so a failed write leaves an existing target as it was. An
 // existing target that may not be written (a read-only file) is refused, not replaced. When
 // the folder takes no new file but the existing target may be written, the target is emptied
-// and written in place instead; only a failure in that write can leave it incomplete.
+// and written in place instead; only a failure in that write can leave it incomplete. An
+// existing empty target is always written in place, so whoever holds it open reads the bytes.
 FileWrite WriteFileReplacing(std::string_view utf8_path, std::span<const std::uint8_t> bytes,
                              IfExists if_exists = IfExists::kReplace);
 

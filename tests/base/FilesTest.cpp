@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "base/NativePath.h"
@@ -77,6 +79,16 @@ TEST(FilesTest, ReplacingWriteLeavesOnlyTheTargetBehind) {
   const auto path = dir.Write("out.trk", {1, 1, 1, 1, 1});
   ASSERT_TRUE(WriteFileReplacing(path, std::vector<std::uint8_t>{2, 3}).HasValue());
   EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{2, 3}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+// A program that made the empty file for the output reads it back through its own handle.
+TEST(FilesTest, AnEmptyTargetIsWrittenInPlaceForWhoeverHoldsItOpen) {
+  TempDir dir;
+  const auto path = dir.Write("reserved.png", {});
+  std::ifstream held(NativePath(path), std::ios::binary);
+  ASSERT_TRUE(WriteFileReplacing(path, std::vector<std::uint8_t>{4, 5}).HasValue());
+  EXPECT_EQ(std::vector<char>(std::istreambuf_iterator<char>(held), {}), (std::vector<char>{4, 5}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
