@@ -21,17 +21,18 @@ std::optional<Image> DecodePng(const std::vector<std::uint8_t>& bytes) {
       FAILED(wic.Factory()->CreateDecoder(GUID_ContainerFormatPng, nullptr, &decoder)) ||
       FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
       FAILED(decoder->GetFrame(0, &frame)) ||
-      FAILED(WICConvertBitmapSource(GUID_WICPixelFormat24bppBGR, frame.Get(), &bgr)) ||
+      FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &bgr)) ||
       FAILED(bgr->GetSize(&width, &height))) {
     return std::nullopt;
   }
-  const UINT stride = (3 * width + 3) / 4 * 4;
+  // Four bytes a pixel: every decoder converts its palette and RGB formats to BGRA.
+  const UINT stride = 4 * width;
   std::vector<BYTE> rows(static_cast<std::size_t>(stride) * height);
   if (FAILED(bgr->CopyPixels(nullptr, stride, static_cast<UINT>(rows.size()), rows.data()))) return std::nullopt;
   Image image(static_cast<int>(width), static_cast<int>(height));
   for (int y = 0; y < image.Height(); ++y) {
     auto at = static_cast<std::size_t>(y) * stride;
-    for (int x = 0; x < image.Width(); ++x, at += 3) image.Set(x, y, Rgb(rows[at + 2], rows[at + 1], rows[at]));
+    for (int x = 0; x < image.Width(); ++x, at += 4) image.Set(x, y, Rgb(rows[at + 2], rows[at + 1], rows[at]));
   }
   return image;
 }
