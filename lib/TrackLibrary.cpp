@@ -3,6 +3,7 @@
 // allocation is TMX_NO_MEMORY (or NULL from tmx_open), and texts fall back to "".
 #include <cstdint>
 #include <new>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,35 +18,45 @@
 #include "tarmaxion/track.h"
 #include "track/Conversion.h"
 
+// A text spelled when first asked for, and kept for the later calls.
+class LazyText {
+ public:
+  // The text spell makes, or "" when there is no memory for it.
+  template <typename Spell>
+  const char* Get(Spell spell) const {
+    try {
+      if (!text_) text_ = spell();
+    } catch (const std::bad_alloc&) {
+      return "";
+    }
+    return text_->c_str();
+  }
+
+ private:
+  mutable std::optional<std::string> text_;
+};
+
 struct tmx_track {
   tmx_track(std::span<const std::uint8_t> file, std::string_view utf8_name)
       : bytes(file.begin(), file.end()), name(utf8_name), api(&glyphs) {
     glyphs.LoadFont(tarmaxion::kCaptionFont, tarmaxion::kCaptionFace, tarmaxion::kCaptionPoints);
-    Take(api.Open(bytes, name));
+    report = api.Open(bytes, name);
   }
   // A file of more bytes than any track has: only its size is told, its bytes are neither copied
   // nor read.
-  tmx_track(size_t too_large_size, std::string_view utf8_name) : name(utf8_name), api(&glyphs) {
-    Take(tarmaxion::TooLargeReport(name, too_large_size));
-  }
-
-  void Take(const tarmaxion::TrackReport& report) {
-    outcome = report.outcome;
-    message = report.message.Utf8();
-    for (const auto& line : report.info_lines) (info_lines += line.Utf8()) += '\n';
-    info_json = tarmaxion::JsonLine(tarmaxion::InfoJson(report, name));
-    copy_name = tarmaxion::ConvertedName(name);
-  }
+  tmx_track(size_t too_large_size, std::string_view utf8_name)
+      : name(utf8_name), api(&glyphs), report(tarmaxion::TooLargeReport(name, too_large_size)) {}
 
   std::vector<std::uint8_t> bytes;
   std::string name;
   tarmaxion::TableGlyphs glyphs;
   tarmaxion::TrackApi api;
-  tarmaxion::TrackOutcome outcome = tarmaxion::TrackOutcome::kRefused;
-  std::string message;
-  std::string info_lines;
-  std::string info_json;
-  std::string copy_name;
+  tarmaxion::TrackReport report;
+  // A program that only wants a thumbnail never pays for the JSON.
+  LazyText message;
+  LazyText info_lines;
+  LazyText info_json;
+  LazyText copy_name;
   std::string map_name;
   // The map is drawn once, when first asked for: the bytes never change.
   const tarmaxion::Image* map = nullptr;
@@ -58,7 +69,7 @@ namespace {
 using tarmaxion::TrackOutcome;
 
 const tarmaxion::Image* DrawnMap(tmx_track& track) {
-  if (!track.map_drawn && track.outcome == TrackOutcome::kRead) track.map = track.api.Map().image;
+  if (!track.map_drawn && track.report.outcome == TrackOutcome::kRead) track.map = track.api.Map().image;
   track.map_drawn = true;
   return track.map;
 }
@@ -94,7 +105,7 @@ tmx_track* tmx_open(const unsigned char* bytes, size_t size, const char* utf8_na
 
 int tmx_status(const tmx_track* track) {
   if (track == nullptr) return TMX_REFUSED;
-  switch (track->outcome) {
+  switch (track->report.outcome) {
     case TrackOutcome::kRead: return TMX_READ;
     case TrackOutcome::kRefused: return TMX_REFUSED;
     case TrackOutcome::kDamaged: return TMX_DAMAGED;
@@ -103,10 +114,29 @@ int tmx_status(const tmx_track* track) {
   return TMX_REFUSED;
 }
 
-const char* tmx_message(const tmx_track* track) { return track != nullptr ? track->message.c_str() : ""; }
-const char* tmx_info_lines(const tmx_track* track) { return track != nullptr ? track->info_lines.c_str() : ""; }
-const char* tmx_info_json(const tmx_track* track) { return track != nullptr ? track->info_json.c_str() : ""; }
-const char* tmx_copy_name(const tmx_track* track) { return track != nullptr ? track->copy_name.c_str() : ""; }
+const char* tmx_message(const tmx_track* track) {
+  if (track == nullptr) return "";
+  return track->message.Get([&] { return track->report.message.Utf8(); });
+}
+
+const char* tmx_info_lines(const tmx_track* track) {
+  if (track == nullptr) return "";
+  return track->info_lines.Get([&] {
+    std::string lines;
+    for (const auto& line : track->report.info_lines) (lines += line.Utf8()) += '\n';
+    return lines;
+  });
+}
+
+const char* tmx_info_json(const tmx_track* track) {
+  if (track == nullptr) return "";
+  return track->info_json.Get([&] { return tarmaxion::JsonLine(tarmaxion::InfoJson(track->report, track->name)); });
+}
+
+const char* tmx_copy_name(const tmx_track* track) {
+  if (track == nullptr) return "";
+  return track->copy_name.Get([&] { return tarmaxion::ConvertedName(track->name); });
+}
 
 const char* tmx_map_name(tmx_track* track) {
   if (track == nullptr) return "";
