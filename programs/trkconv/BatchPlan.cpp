@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <map>
 #include <numeric>
-#include <optional>
 #include <unordered_map>
 #include <utility>
 
 #include "base/NativePath.h"
+#include "programs/trkconv/FileIdentity.h"
 
 namespace tarmaxion::cli {
 namespace {
@@ -33,20 +33,6 @@ void AddFileNames(std::vector<std::string>& names, const fs::path& path, fs::fil
   }
 }
 
-// Two names of one file always share size and modification time, so an existing output needs
-// the exact (and slower) identity test only with the inputs that share both: a batch stays
-// linear in its length.
-using FileKey = std::pair<std::uintmax_t, fs::file_time_type>;
-
-std::optional<FileKey> KeyOf(const fs::path& path) {
-  std::error_code error;
-  const auto size = fs::file_size(path, error);
-  if (error) return std::nullopt;
-  const auto modified = fs::last_write_time(path, error);
-  if (error) return std::nullopt;
-  return FileKey{size, modified};
-}
-
 class InputFiles {
  public:
   explicit InputFiles(const std::vector<std::string>& tracks) : tracks_(tracks) {}
@@ -58,10 +44,8 @@ class InputFiles {
     }
     const auto same_key = by_key_.find(key);
     if (same_key == by_key_.end()) return false;
-    return std::any_of(same_key->second.begin(), same_key->second.end(), [&](std::size_t track) {
-      std::error_code error;
-      return fs::equivalent(NativePath(tracks_[track]), path, error) && !error;
-    });
+    return std::any_of(same_key->second.begin(), same_key->second.end(),
+                       [&](std::size_t track) { return SameFile(NativePath(tracks_[track]), path); });
   }
 
  private:

@@ -14,6 +14,7 @@
 #include "base/NativePath.h"
 #include "programs/trkconv/BatchPlan.h"
 #include "programs/trkconv/ProgressBar.h"
+#include "programs/trkconv/RepeatedTracks.h"
 #include "programs/trkconv/StopRequests.h"
 
 namespace tarmaxion::cli {
@@ -121,6 +122,14 @@ void Work(Batch& batch, const StopRequests& stop_requests, const std::function<v
   }
 }
 
+// mkdir -p: the folder and any missing folders above it.
+FileOutcome MakeOutputFolder(const std::string& folder) {
+  std::error_code error;
+  fs::create_directories(NativePath(folder), error);
+  if (error) return Failure{FailureKind::kNotWritten, error.message()};
+  return Done{};
+}
+
 }  // namespace
 
 std::string OutputPath(const BatchOptions& options, const std::string& default_beside_track) {
@@ -129,7 +138,21 @@ std::string OutputPath(const BatchOptions& options, const std::string& default_b
   return Utf8Path(NativePath(options.out_dir) / NativePath(default_beside_track).filename());
 }
 
-int RunBatch(const BatchOptions& options, const BatchWork& work, const Console& console) {
+int RunBatch(const BatchOptions& given, const BatchWork& work, const Console& console) {
+  if (given.output == kStandardStream && console.out_is_terminal) {
+    console.err << "trkconv: " << work.output_kind
+                << " is binary data and is not written to a terminal; redirect standard output or name a file"
+                   " with -o\n";
+    return kExitUsage;
+  }
+  if (!given.out_dir.empty()) {
+    if (const auto made_folder = MakeOutputFolder(given.out_dir); !made_folder) {
+      ReportFailure(console.err, given.out_dir, made_folder.Failure().message);
+      return kExitFailure;
+    }
+  }
+  BatchOptions options = given;
+  RemoveRepeatedTracks(options.tracks, console.err);
   Batch batch{options, work, console};
   const auto& tracks = options.tracks;
   const bool long_batch_on_terminal = console.err_is_terminal && tracks.size() >= kProgressBarFrom;

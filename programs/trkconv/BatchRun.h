@@ -53,12 +53,17 @@ struct BatchWork {
   // The stop line's words: "copies made", "tracks not converted".
   const char* made = "";
   const char* not_done = "";
+  // What one output is, for the refusal to write it to a terminal: "a track copy".
+  const char* output_kind = "";
 };
 
 // Prints "<track> -> <output>" on out for each output written (nothing for "-": the bytes go
 // to out), one line on err for each track that failed, and a progress bar on a terminal's err.
-// The exit code: kExitSuccess when every track succeeded, kExitFailure when one did not, and the
-// stop request's (130 for Ctrl-C) when the batch was stopped.
+// A track given twice is worked on once, and the output folder is made first when it is
+// missing. Binary data never goes to a terminal: "-o -" there is refused before any track is
+// read. The exit code: kExitSuccess when every track succeeded, kExitFailure when one did not
+// (or the output folder could not be made), kExitUsage for "-o -" on a terminal, and the stop
+// request's (130 for Ctrl-C) when the batch was stopped.
 int RunBatch(const BatchOptions& options, const BatchWork& work, const Console& console);
 
 }  // namespace tarmaxion::cli

@@ -15,6 +15,7 @@ int RunConvert(const BatchOptions& options, const Console& console) {
   work.make = [](BatchWorker& worker, const std::string&) -> MadeOutput { return worker.loader.Api().CopyAs105(); };
   work.made = "copies made";
   work.not_done = "tracks not converted";
+  work.output_kind = "a track copy";
   return RunBatch(options, work, console);
 }
 

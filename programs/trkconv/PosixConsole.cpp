@@ -21,6 +21,7 @@ ProcessConsole::ProcessConsole(int argc, char** argv) : arguments_(argv + 1, arg
 ProcessConsole::~ProcessConsole() = default;
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return isatty(fileno(stderr)) != 0; }
+bool ProcessConsole::OutputStreamIsTerminal() const { return isatty(fileno(stdout)) != 0; }
 
 // Text and bytes are alike here.
 void ProcessConsole::MakeOutputBinary() {}

@@ -40,6 +40,7 @@ int RunPreview(const PreviewOptions& options, const Console& console) {
   };
   work.made = "images made";
   work.not_done = "tracks not drawn";
+  work.output_kind = "a map image";
   return RunBatch(options.batch, work, console);
 }
 

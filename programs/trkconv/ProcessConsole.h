@@ -1,5 +1,5 @@
 // What trkconv needs from the process it runs in, whichever system that is: its arguments in
-// UTF-8, whether the error stream is a terminal, binary standard streams for track and image
+// UTF-8, whether its standard streams are terminals, binary standard streams for track and image
 // bytes, and memory fit for images. Each system supplies it in a file of its own.
 #pragma once
 
@@ -19,6 +19,7 @@ class ProcessConsole {
   // The arguments after the program name.
   const std::vector<std::string>& Arguments() const { return arguments_; }
   bool ErrorStreamIsTerminal() const;
+  bool OutputStreamIsTerminal() const;
   // Standard output passes bytes as they are from now on.
   void MakeOutputBinary();
   // Maps are drawn from now on: memory in large pages where the system has them.

@@ -1,9 +1,12 @@
 #include "programs/trkconv/TrackLoader.h"
 
+#include <filesystem>
 #include <span>
+#include <system_error>
 
 #include "api/TrackMessages.h"
 #include "base/Files.h"
+#include "base/NativePath.h"
 #include "base/PathParts.h"
 #include "preview/Caption.h"
 
@@ -16,6 +19,11 @@ BytesRead ReadTrackFile(const std::string& utf8_path, std::span<std::uint8_t> fi
   const auto read = ReadWholeFile(utf8_path, file);
   // A short read is no track either: only part of the file would be shown or converted.
   if (read) return *read;
+  // The window names only the file part, and "tracks/" has none; trkconv may walk it instead.
+  std::error_code error;
+  if (std::filesystem::is_directory(NativePath(utf8_path), error)) {
+    return Failure{FailureKind::kUnreadable, "is a folder (use -r to walk it)"};
+  }
   const auto message = ReadMessage(read, utf8_path).value_or("the file cannot be read");
   return Failure{FailureKind::kUnreadable, message.Utf8()};
 }

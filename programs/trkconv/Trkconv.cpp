@@ -2,70 +2,38 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <array>
-#include <optional>
-#include <string_view>
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
+#include "base/NativePath.h"
+#include "programs/trkconv/CommandWords.h"
 #include "programs/trkconv/ConvertCommand.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "programs/trkconv/InfoCommand.h"
+#include "programs/trkconv/NumberOption.h"
 #include "programs/trkconv/PreviewCommand.h"
+#include "programs/trkconv/Usage.h"
+#include "programs/trkconv/WalkFolders.h"
 
 namespace tarmaxion::cli {
 namespace {
-
-constexpr std::array<std::string_view, 3> kCommands = {"info", "convert", "preview"};
 
 Replace ReplaceFrom(bool force) { return force ? Replace::kAllow : Replace::kRefuse; }
 
 int ExitCodeFor(bool all_succeeded) { return all_succeeded ? kExitSuccess : kExitFailure; }
 
-// The typing errors between a and b: a letter left out, added, changed, or two neighbours swapped.
-std::size_t TypingErrors(std::string_view a, std::string_view b) {
-  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-  for (std::size_t i = 0; i <= a.size(); ++i) {
-    for (std::size_t j = 0; j <= b.size(); ++j) {
-      if (i == 0 || j == 0) {
-        d[i][j] = i + j;
-        continue;
-      }
-      const std::size_t changed = a[i - 1] == b[j - 1] ? 0 : 1;
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + changed});
-      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
-        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-      }
-    }
-  }
-  return d[a.size()][b.size()];
+// A folder that -r could not read fails the run, even when every track in reach succeeded.
+int AfterWalk(bool walked, int code) { return walked || code != kExitSuccess ? code : kExitFailure; }
+
+void AddRecursiveFlag(CLI::App& command, bool& recursive) {
+  command.add_flag("-r,--recursive", recursive,
+                   "Walk each folder among the TRACKs for its .trk files (any case), in sorted order");
 }
 
-// The one command that word begins, else the nearest within two typing errors.
-std::optional<std::string_view> NearestCommand(std::string_view word) {
-  const auto begun = [word](std::string_view command) { return command.starts_with(word); };
-  if (std::count_if(kCommands.begin(), kCommands.end(), begun) == 1) {
-    return *std::find_if(kCommands.begin(), kCommands.end(), begun);
-  }
-  std::optional<std::string_view> nearest;
-  std::size_t fewest = 3;
-  for (const auto command : kCommands) {
-    if (const auto errors = TypingErrors(word, command); errors < fewest) {
-      fewest = errors;
-      nearest = command;
-    }
-  }
-  return nearest;
-}
-
-// A word where the command belongs that names none: CLI11 would only say that a command is
-// required.
-void CheckCommand(const std::vector<std::string>& args) {
-  if (args.empty() || args[0].starts_with('-')) return;
-  if (std::find(kCommands.begin(), kCommands.end(), args[0]) != kCommands.end()) return;
-  const auto nearest = NearestCommand(args[0]);
-  throw CLI::ValidationError("trkconv", "'" + args[0] + "' is not a command; " +
-                                            (nearest ? "did you mean '" + std::string(*nearest) + "'?"
-                                                     : std::string("the commands are info, convert and preview")));
+// -r: each folder's tracks in its place. False when a folder could not be read whole.
+bool Walked(std::vector<std::string>& tracks, bool recursive, std::ostream& err) {
+  return !recursive || WalkFolders(tracks, err);
 }
 
 // Standard input holds one track, and only -o can name what a track without a name becomes.
@@ -83,23 +51,39 @@ struct BatchFlags {
   std::size_t cores;
   bool force = false;
   std::size_t jobs;
+  bool recursive = false;
 };
 
-CLI::Option* AddBatchOptions(CLI::App& command, BatchOptions& batch, BatchFlags& flags, const std::string& what) {
+// The output folder is made when missing (as mkdir -p); a file of its name is a mistake.
+std::string NoFileNamed(const std::string& folder) {
+  std::error_code error;
+  const auto status = std::filesystem::status(NativePath(folder), error);
+  if (!std::filesystem::exists(status) || std::filesystem::is_directory(status)) return "";
+  return folder + " exists and is not a folder";
+}
+
+// what and whats: one output and several, "copy" and "copies".
+CLI::Option* AddBatchOptions(CLI::App& command, BatchOptions& batch, BatchFlags& flags, const std::string& what,
+                             const std::string& whats) {
   auto* output_option = command.add_option("-o,--output", batch.output,
                                            "The " + what + "'s file (one TRACK only; - for standard output)");
-  command.add_option("--out-dir", batch.out_dir, "Folder for the " + what + "s, under their default names")
-      ->check(CLI::ExistingDirectory)
+  command
+      .add_option("--out-dir", batch.out_dir,
+                  "Folder for the " + whats + ", under their default names (made when missing)")
+      ->check(NoFileNamed, "DIR")
       ->excludes(output_option);
-  command.add_flag("--force", flags.force, "Replace existing " + what + "s (never an input)");
+  command.add_flag("--force", flags.force, "Replace existing " + whats + " (never an input)");
   command.add_option("-j,--jobs", flags.jobs, "Tracks worked on at once (default and at most: the cores, " +
                                                   std::to_string(flags.cores) + ")")
-      ->check(CLI::Range(1, 1 << 16));
+      ->check(WholeNumberIn(1, 1 << 16));
+  AddRecursiveFlag(command, flags.recursive);
   command.add_option("TRACK", batch.tracks, "Track files (- for standard input)")->required();
   return output_option;
 }
 
-void FinishBatchOptions(BatchOptions& batch, const BatchFlags& flags) {
+// False when -r could not read a folder whole.
+bool FinishBatchOptions(BatchOptions& batch, const BatchFlags& flags, std::ostream& err) {
+  const bool walked = Walked(batch.tracks, flags.recursive, err);
   if (!batch.output.empty() && batch.tracks.size() != 1) {
     throw CLI::ValidationError("-o,--output", "takes exactly one TRACK; use --out-dir for several");
   }
@@ -107,6 +91,7 @@ void FinishBatchOptions(BatchOptions& batch, const BatchFlags& flags) {
   batch.replace = ReplaceFrom(flags.force);
   // More threads than cores would only take turns on them, each with the memory of a map.
   batch.jobs = std::min(flags.jobs, flags.cores);
+  return walked;
 }
 
 }  // namespace
@@ -116,19 +101,22 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
                "trkconv"};
   app.set_version_flag("--version", "trkconv " TARMAXION_VERSION);
   app.require_subcommand(1);
+  app.footer("'trkconv help COMMAND' or 'trkconv COMMAND --help' shows one command's options.");
 
   InfoOptions info_options;
   bool json = false;
   auto* info =
       app.add_subcommand("info", "Print each track's info list (UTF-8), a blank line between tracks");
   info->add_flag("--json", json, "One JSON object per track, one object per line");
+  bool info_recursive = false;
+  AddRecursiveFlag(*info, info_recursive);
   info->add_option("TRACK", info_options.tracks, "Track files (- for standard input)")->required();
 
   const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
   BatchOptions convert_options;
   BatchFlags convert_flags(cores);
   auto* convert = app.add_subcommand("convert", "Write the version-1.05 copy of each track");
-  AddBatchOptions(*convert, convert_options, convert_flags, "copy");
+  AddBatchOptions(*convert, convert_options, convert_flags, "copy", "copies");
 
   PreviewOptions preview_options;
   BatchFlags preview_flags(cores);
@@ -136,10 +124,10 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
       "preview", "Write each track's 512 x 560 map image (PNG, or BMP for a name ending in .bmp)");
   preview->add_option("--size", preview_options.size,
                       "Scale the image down so that its longer side has N pixels (a thumbnail)")
-      ->check(CLI::Range(1, 1 << 16));
+      ->check(WholeNumberIn(1, 1 << 16));
   bool map_only = false;
   preview->add_flag("--map-only", map_only, "The 512 x 512 map alone, without the caption band below it");
-  AddBatchOptions(*preview, preview_options.batch, preview_flags, "image")
+  AddBatchOptions(*preview, preview_options.batch, preview_flags, "image", "images")
       ->check(
           [](const std::string& name) -> std::string {
             if (FormatForName(name)) return "";
@@ -147,26 +135,44 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
           },
           "IMAGE");
 
+  bool walked = true;
   try {
-    CheckCommand(args);
+    if (args.empty()) {
+      console.err << ShortUsage(app);
+      return kExitUsage;
+    }
+    if (const auto help = HelpAsked(app, args)) {
+      console.out << *help;
+      return kExitSuccess;
+    }
+    CheckCommand(app, args);
+    CheckOptions(app, args);
     auto reversed = args;  // CLI11 takes a vector of arguments last one first
     std::reverse(reversed.begin(), reversed.end());
     app.parse(reversed);
-    if (info->parsed()) CheckStandardInput(info_options.tracks, true);
-    if (convert->parsed()) FinishBatchOptions(convert_options, convert_flags);
-    if (preview->parsed()) FinishBatchOptions(preview_options.batch, preview_flags);
+    if (info->parsed()) {
+      walked = Walked(info_options.tracks, info_recursive, console.err);
+      CheckStandardInput(info_options.tracks, true);
+    }
+    if (convert->parsed()) walked = FinishBatchOptions(convert_options, convert_flags, console.err);
+    if (preview->parsed()) walked = FinishBatchOptions(preview_options.batch, preview_flags, console.err);
     if (map_only) preview_options.area = ThumbnailArea::kMapArea;
   } catch (const CLI::ParseError& error) {
-    const int code = app.exit(error, console.out, console.err);
-    return code == static_cast<int>(CLI::ExitCodes::Success) ? kExitSuccess : kExitUsage;
+    // Help and the version are parse errors to CLI11 too.
+    if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+      app.exit(error, console.out, console.err);
+      return kExitSuccess;
+    }
+    ReportUsageError(app, error, args, console.err);
+    return kExitUsage;
   }
 
   if (info->parsed()) {
     info_options.format = json ? InfoFormat::kJson : InfoFormat::kText;
-    return ExitCodeFor(RunInfo(info_options, console));
+    return AfterWalk(walked, ExitCodeFor(RunInfo(info_options, console)));
   }
-  if (convert->parsed()) return RunConvert(convert_options, console);
-  return RunPreview(preview_options, console);
+  if (convert->parsed()) return AfterWalk(walked, RunConvert(convert_options, console));
+  return AfterWalk(walked, RunPreview(preview_options, console));
 }
 
 }  // namespace tarmaxion::cli

@@ -22,6 +22,7 @@ struct Console {
   std::function<void()> binary_out;
   // Called before maps are drawn, which take more fresh memory than anything else trkconv does.
   std::function<void()> images_ahead;
+  bool out_is_terminal = false;  // binary data is never written to out then
 };
 
 // args are the UTF-8 arguments after the program name.

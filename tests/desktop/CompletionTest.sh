@@ -59,5 +59,8 @@ completes 'trkconv preview no' 'trkconv preview nothing.trk'
 completes 'trkconv preview -o note' 'trkconv preview -o notes.txt'
 completes 'trkconv convert --out-dir s' 'trkconv convert --out-dir sub\ dir/'
 completes 'trkconv pr' 'trkconv preview'
-echo "completion: $((11 - failures)) passed, $failures failed"
+completes 'trkconv he' 'trkconv help'
+completes 'trkconv help co' 'trkconv help convert'
+completes 'trkconv info --rec' 'trkconv info --recursive'
+echo "completion: $((14 - failures)) passed, $failures failed"
 [[ $failures -eq 0 ]]

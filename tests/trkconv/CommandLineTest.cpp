@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/trkconv/TrkconvRun.h"
 #include "tests/trkconv/WindowReference.h"
 #include "tests/support/TempDir.h"
@@ -24,7 +26,7 @@ TEST(CommandLineTest, UsageErrorsExitWithTwoAndTouchNothing) {
       {"convert"},
       {"convert", "-o", dir.File("x.trk"), track, track},
       {"convert", "-o", dir.File("x.trk"), "--out-dir", dir.File(""), track},
-      {"convert", "--out-dir", dir.File("no-such-folder"), track},
+      {"convert", "--out-dir", track, track},
       {"preview"},
       {"preview", "-o", dir.File("x.png"), track, track},
       {"preview", "-o", dir.File("map.jpg"), track},
@@ -37,23 +39,38 @@ TEST(CommandLineTest, UsageErrorsExitWithTwoAndTouchNothing) {
     EXPECT_EQ(run.exit_code, 2) << ::testing::PrintToString(args);
     EXPECT_EQ(run.out, "") << ::testing::PrintToString(args);
     EXPECT_FALSE(run.err.empty()) << ::testing::PrintToString(args);
+    // A bare trkconv gets its usage instead.
+    if (args.empty()) continue;
+    std::istringstream lines(run.err);
+    for (std::string line; std::getline(lines, line);) EXPECT_TRUE(line.starts_with("trkconv: ")) << line;
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
-TEST(CommandLineTest, AMistypedCommandIsNamedWithTheNearestOne) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"conv", "'conv' is not a command; did you mean 'convert'?"},
-      {"previwe", "did you mean 'preview'?"},
-      {"Info", "did you mean 'info'?"},
-      {"frobnicate", "the commands are info, convert and preview"},
+// A mistyped command or option is named with the nearest one, before a missing TRACK is; a
+// number's message says what is wrong with it.
+TEST(CommandLineTest, AMistypedWordIsNamedWithTheNearestOne) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"conv", "x.trk"}, "trkconv: 'conv' is not a command; did you mean 'convert'?\n"},
+      {{"previwe", "x.trk"}, "did you mean 'preview'?"},
+      {{"Info", "x.trk"}, "did you mean 'info'?"},
+      {{"frobnicate", "x.trk"}, "the commands are info, convert and preview"},
+      {{"help", "conv"}, "'conv' is not a command; did you mean 'convert'?"},
+      {{"convert", "--ouput", "y.trk", "x.trk"},
+       "trkconv: --ouput is not an option of convert; did you mean --output?\n"},
+      {{"info", "--jsn"}, "--jsn is not an option of info; did you mean --json?"},
+      {{"info", "--force", "x.trk"}, "--force is not an option of info\n"},
+      {{"--verison"}, "--verison is not an option; did you mean --version?"},
+      {{"preview", "--size", "abc", "x.trk"}, "trkconv: --size: 'abc' is not a number\n"},
+      {{"preview", "--size", "0", "x.trk"}, "--size: 0 is out of range (1 to 65536)"},
+      {{"convert", "-j", "1.5", "x.trk"}, "--jobs: '1.5' is not a whole number"},
+      {{"preview", "-o", "map.jpg", "x.trk"}, "not map.jpg"},
   };
-  for (const auto& [word, message] : cases) {
-    const auto run = RunInProcess({word, "x.trk"});
-    EXPECT_EQ(run.exit_code, 2) << word;
+  for (const auto& [args, message] : cases) {
+    const auto run = RunInProcess(args);
+    EXPECT_EQ(run.exit_code, 2) << args[0];
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
   }
-  EXPECT_NE(RunInProcess({"preview", "-o", "map.jpg", "x.trk"}).err.find("not map.jpg"), std::string::npos);
 }
 
 TEST(CommandLineTest, HelpAndVersionSucceed) {
@@ -65,9 +82,27 @@ TEST(CommandLineTest, HelpAndVersionSucceed) {
   const auto convert_help = RunInProcess({"convert", "--help"});
   EXPECT_EQ(convert_help.exit_code, 0);
   EXPECT_NE(convert_help.out.find("--out-dir"), std::string::npos);
+  EXPECT_EQ(RunInProcess({"help", "convert"}).out, convert_help.out);
+  // The help command tells every command's options.
+  const auto full_help = RunInProcess({"help"});
+  EXPECT_EQ(full_help.exit_code, 0);
+  for (const char* option : {"--json", "--out-dir", "--map-only", "--recursive"}) {
+    EXPECT_NE(full_help.out.find(option), std::string::npos) << option;
+  }
+  EXPECT_EQ(full_help.out.find("copys"), std::string::npos);
   const auto version = RunInProcess({"--version"});
   EXPECT_EQ(version.exit_code, 0);
   EXPECT_TRUE(version.out.starts_with("trkconv ")) << version.out;
+}
+
+TEST(CommandLineTest, ABareTrkconvTellsItsCommandsAndWhereHelpIs) {
+  const auto run = RunInProcess({});
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_EQ(run.out, "");
+  for (const char* text :
+       {"Usage: trkconv COMMAND", "\n  info ", "\n  convert ", "\n  preview ", "trkconv help COMMAND"}) {
+    EXPECT_NE(run.err.find(text), std::string::npos) << text;
+  }
 }
 
 // The built program, as a shell runs it: its exit codes and what lands on each stream, with a

@@ -29,6 +29,7 @@ ProcessConsole::~ProcessConsole() {
 }
 
 bool ProcessConsole::ErrorStreamIsTerminal() const { return _isatty(_fileno(stderr)) != 0; }
+bool ProcessConsole::OutputStreamIsTerminal() const { return _isatty(_fileno(stdout)) != 0; }
 
 void ProcessConsole::MakeOutputBinary() {
   std::fflush(stdout);
