@@ -20,8 +20,7 @@ TEST(TerminalOutputTest, BinaryDataIsNotWrittenToATerminal) {
   const auto err = dir.File("err.txt");
   const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
   ASSERT_GE(terminal, 0);
-  ASSERT_EQ(grantpt(terminal), 0);
-  ASSERT_EQ(unlockpt(terminal), 0);
+  ASSERT_TRUE(grantpt(terminal) == 0 && unlockpt(terminal) == 0);
   const std::string screen = ptsname(terminal);
   // Held open so that what the programs wrote stays readable after they end.
   const int held = open(screen.c_str(), O_RDWR | O_NOCTTY);
