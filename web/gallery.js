@@ -6,11 +6,14 @@
 const element = (id) => document.getElementById(id);
 
 export class Gallery {
-  // order(by, filter) gives the indices of the cards to show; save(index) hands over a copy.
-  constructor({ order, save }) {
+  // order(by, filter) gives the indices of the cards to show; noMatch(filter) what to say when
+  // it gives none; save(index) hands over a copy.
+  constructor({ order, noMatch, save }) {
     this.order = order;
+    this.noMatch = noMatch;
     this.save = save;
     this.list = element("gallery");
+    this.note = element("gallery-note");
     this.orderBy = element("gallery-order");
     this.filter = element("gallery-filter");
     this.cards = [];
@@ -30,6 +33,7 @@ export class Gallery {
     const opener = document.createElement("button");
     opener.type = "button";
     opener.className = "card-open";
+    opener.setAttribute("aria-label", `Open ${card.name}`);
     const canvas = document.createElement("canvas");
     canvas.width = canvas.height = 128;
     canvas.setAttribute("aria-hidden", "true");
@@ -48,6 +52,7 @@ export class Gallery {
       saver.type = "button";
       saver.className = "card-save";
       saver.textContent = card.copyName;
+      saver.setAttribute("aria-label", `Save ${card.copyName}`);
       saver.addEventListener("click", () => this.save(card.index));
       item.append(saver);
       this.thumbnail(canvas, bytes);
@@ -60,12 +65,14 @@ export class Gallery {
   arrange() {
     const indices = this.order(this.orderBy.value, this.filter.value);
     this.list.replaceChildren(...indices.map((i) => this.cards[i]));
+    this.note.textContent = indices.length === 0 && this.cards.length > 0 ? this.noMatch(this.filter.value) : "";
   }
 
   clear() {
     this.cards = [];
     this.canvases.clear();
     this.list.replaceChildren();
+    this.note.textContent = "";
   }
 
   thumbnail(canvas, bytes) {

@@ -1,8 +1,8 @@
 // The page: a view over the window model in WebAssembly. It hands the model the bytes of the
 // files the user chooses or drops and shows what the model says: the info list, the map and
-// the log. Besides the window's two commands it keeps every dropped track in a gallery
+// the log. Besides the window's two commands it keeps every track chosen or dropped in a gallery
 // (gallery.js), converts them all into one zip, and saves the map as PNG. Nothing leaves the
-// browser.
+// browser. Until the first track comes in, the page is only a drop target.
 import TarmaxionModule from "./tarmaxion.js";
 import { zipSync } from "./fflate.js";
 import { Gallery } from "./gallery.js";
@@ -11,6 +11,7 @@ import { installApp } from "./install.js";
 const element = (id) => document.getElementById(id);
 const infoList = element("info-list");
 const mapView = element("map-view");
+const mapFrame = element("map-frame");
 const mapNote = element("map-note");
 const logPanel = element("log-panel");
 
@@ -33,8 +34,20 @@ function show() {
     const pixels = new Uint8ClampedArray(buffer, byteOffset, length);
     mapView.getContext("2d").putImageData(new ImageData(pixels, view.map.width, view.map.height), 0, 0);
   }
+  // A note means the picture is not the last load's map: the note stands alone on a clear view.
   mapNote.textContent = view.mapNote;
-  mapView.classList.toggle("stale", view.mapNote !== "");
+  mapFrame.classList.toggle("no-map", view.mapNote !== "");
+}
+
+// After a card opened its track: when the map is out of sight (a phone's single column, or a
+// card far down the gallery), the window's part scrolls into view and the focus moves to the
+// info list, so the keyboard and a screen reader are where the track now is. With the map in
+// view the focus stays on the card, to go on to the next.
+function reveal() {
+  const box = mapFrame.getBoundingClientRect();
+  if (box.top >= 0 && box.bottom <= innerHeight) return;
+  mapFrame.scrollIntoView({ block: "start" });
+  infoList.focus({ preventScroll: true });
 }
 
 // Commands finished so far, so that scripts driving the page know when one has run its course.
@@ -70,6 +83,7 @@ async function readFile(file, isFolder) {
 
 // The load command on a file; dropped is the number of files a drop held (0: the chooser).
 function load(file, read, dropped) {
+  document.body.classList.remove("empty");
   if (read.bytes) {
     window_.receive(read.bytes.length)?.set(read.bytes);
     window_.load(file.name, read.bytes.length, dropped);
@@ -128,15 +142,18 @@ async function drop(event) {
   // Entries must be taken before the first await: the transfer is emptied after the event.
   const items = [...transfer.items].filter((item) => item.kind === "file");
   const pairs = items.map((item) => [item.getAsFile(), item.webkitGetAsEntry ? item.webkitGetAsEntry() : null]);
-  await dropFiles(pairs.filter(([file]) => file !== null));
+  await takeFiles(pairs.filter(([file]) => file !== null), "dropped");
 }
 
-// Files dropped, or several chosen at once, each with its entry where the browser gives one: every
-// one joins the list, and the one the drop rule picks loads as soon as it is read.
-async function dropFiles(files) {
+// Files dropped or chosen, each with its entry where the browser gives one: every one joins the
+// list, and the one the drop rule picks loads as soon as it is read. A single file chosen with
+// "load" loads as the window's load command loads it, and the log says no more than the window's.
+async function takeFiles(files, how) {
   const folders = files.map(([, entry]) => Boolean(entry && entry.isDirectory));
   const plan = window_.planDrop(folders.map((isFolder) => !isFolder));
   if (plan === null) return;
+  // 0: the load command's own, for the one file chosen.
+  const dropCount = how === "chosen" && files.length === 1 ? 0 : plan.files;
   // A few files are read ahead, as each read waits for the browser's file service.
   const reads = [];
   const readAhead = (i) => {
@@ -155,16 +172,17 @@ async function dropFiles(files) {
     } else {
       card = dropped.addUnreadable(file.name, read.reason, file.size);
     }
-    gallery.add(card, read.bytes, guarded(async () => load(file, await readFile(file, isFolder), 0)));
-    if (i === plan.load) load(file, read, plan.files);
+    gallery.add(card, read.bytes, guarded(async () => {
+      load(file, await readFile(file, isFolder), 0);
+      reveal();
+    }));
+    if (i === plan.load) load(file, read, dropCount);
   }
   gallery.arrange();
 }
 
-// One file is loaded as the window loads it; several are taken in as a drop.
 async function openFiles(files) {
-  if (files.length === 1) load(files[0], await readFile(files[0], false), 0);
-  else await dropFiles(files.map((file) => [file, null]));
+  await takeFiles(files.map((file) => [file, null]), "chosen");
 }
 
 function convertAll() {
@@ -188,13 +206,14 @@ async function start() {
   dropped = new wasm.Dropped();
   gallery = new Gallery({
     order: (by, filter) => dropped.gallery(by, filter),
+    noMatch: (filter) => wasm.Dropped.noMatch(filter),
     save: guarded(async (index) => {
       saveCopy(dropped.copy(index));
       show();
     }),
   });
 
-  element("load").addEventListener("click", () => element("load-file").click());
+  for (const id of ["load", "choose"]) element(id).addEventListener("click", () => element("load-file").click());
   element("load-file").addEventListener(
     "change",
     guarded(async (event) => {

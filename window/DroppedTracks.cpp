@@ -6,6 +6,7 @@
 #include "api/TrackMessages.h"
 #include "base/Encoding.h"
 #include "base/PathParts.h"
+#include "preview/Caption.h"
 #include "track/Conversion.h"
 #include "track/TrackInfo.h"
 
@@ -14,9 +15,17 @@ namespace {
 
 Text Count(std::size_t count) { return DecimalText(static_cast<std::int64_t>(count)); }
 
+// A card reads its best lap in seconds, as the map's caption does, not in the info list's
+// hundredths; a time the game counts as none reads as the caption says it.
+Text BestLapSeconds(const TrackInfo& info) {
+  const std::int16_t time = info.lap_times[kBestRecord];
+  if (time >= kNoLapTime) return "no Best Time";
+  return "Best: " + info.driver_names[kBestRecord] + " " + TimeText(time);
+}
+
 void Describe(DroppedTrack& track, const TrackReport& report) {
   const TrackInfo& info = report.info;
-  track.lines = {VersionLine(info.version), LengthLine(info), AuthorLine(info), BestLapLine(info)};
+  track.lines = {VersionLine(info.version), LengthLine(info), AuthorLine(info), BestLapSeconds(info)};
   track.author = info.author;
   track.track_length = info.track_length;
   track.best_lap = info.lap_times[kBestRecord];
@@ -111,6 +120,10 @@ ShownText DroppedTracks::ZipSavedMessage() const {
   const Text counts = NotConvertedCounts();
   return "saved " + Count(static_cast<std::size_t>(converted)) + " of " + Count(tracks_.size()) + " tracks in " +
          kZipName + (counts.empty() ? "" : "; " + counts + ", see the list");
+}
+
+ShownText DroppedTracks::NoMatchMessage(std::string_view utf8_filter) {
+  return "No track matches \x93" + ShownText::FromUtf8(utf8_filter) + "\x94";
 }
 
 ShownText DroppedTracks::NothingToConvertMessage() const {

@@ -33,8 +33,8 @@ struct DroppedTrack {
   // kConverted: the copy's name, unique in the list with case ignored, and its bytes.
   std::string copy_name;
   std::vector<std::uint8_t> copy;
-  // What the card says: for a converted track the version, author, length and best lap lines
-  // of the info list; otherwise the log's message why it was not converted.
+  // What the card says: for a converted track the version, length and author lines of the info
+  // list and its best lap in seconds; otherwise the log's message why it was not converted.
   std::vector<ShownText> lines;
   // For the gallery's order: the author (Windows-1252), the length and the best lap.
   Text author;
@@ -56,6 +56,9 @@ class DroppedTracks {
   // order given; ties keep the order of the drops. Tracks that were not converted have no
   // author, length or best lap and come after the others in those orders.
   std::vector<std::size_t> Gallery(GalleryOrder order, std::string_view utf8_filter) const;
+  // What the gallery says when no track holds utf8_filter: "No track matches" and the filter
+  // in curly quotes.
+  static ShownText NoMatchMessage(std::string_view utf8_filter);
 
   // The log's line after the zip was handed over ("saved 512 of 521 tracks in tracks_c.zip;
   // 9 refused, see the list"), or when there was nothing to put in it.

@@ -100,6 +100,7 @@ EMSCRIPTEN_BINDINGS(tarmaxion_dropped) {
       .function("addUnreadable", &WebDropped::AddUnreadable)
       .function("clear", &WebDropped::Clear)
       .function("gallery", &WebDropped::Gallery)
+      .class_function("noMatch", &WebDropped::NoMatch)
       .function("copy", &WebDropped::Copy)
       .function("copies", &WebDropped::Copies);
   emscripten::constant("zipName", std::string(kZipName));

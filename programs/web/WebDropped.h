@@ -26,6 +26,8 @@ class WebDropped {
 
   // The indices of the cards to show, in order: "name", "author", "length" or "best-lap".
   emscripten::val Gallery(const std::string& order, const std::string& utf8_filter) const;
+  // What the gallery says when the filter holds no track.
+  static std::string NoMatch(const std::string& utf8_filter) { return DroppedTracks::NoMatchMessage(utf8_filter).Utf8(); }
   // One card's copy {name, bytes}, or null for a track that was not converted; and every copy,
   // for the zip. The bytes are valid until the next call into the module.
   emscripten::val Copy(std::size_t index) const;

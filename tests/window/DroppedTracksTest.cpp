@@ -68,14 +68,20 @@ TEST_F(DroppedTracksTest, TheGallerySortsByEachFieldAndFiltersWithCaseIgnored) {
   Drop("C.trk", SampleTrack().Author("Max").TrackLength(100).Record(0, "Ace", 1200).Build());
   Drop("a.trk", SampleTrack().Version(1).Build());
   Drop("d.trk", SampleTrack().Author("anna").TrackLength(200).Record(0, "Ace", 1000).Build());
+  Drop("e.trk", SampleTrack().Author("eve").TrackLength(400).Record(0, "Ace", 6000).Build());
+  // A card reads the best lap in seconds, as the caption does.
+  EXPECT_EQ(tracks_.Tracks()[1].lines[3].Utf8(), "Best: Ace 12.00");
+  EXPECT_EQ(tracks_.Tracks()[4].lines[3].Utf8(), "no Best Time");
   using enum GalleryOrder;
-  EXPECT_EQ(Names(kName), (std::vector<std::string>{"a.trk", "b.trk", "C.trk", "d.trk"}));
-  EXPECT_EQ(Names(kAuthor), (std::vector<std::string>{"d.trk", "C.trk", "b.trk", "a.trk"}));
-  EXPECT_EQ(Names(kLength), (std::vector<std::string>{"C.trk", "d.trk", "b.trk", "a.trk"}));
-  EXPECT_EQ(Names(kBestLap), (std::vector<std::string>{"b.trk", "d.trk", "C.trk", "a.trk"}));
+  EXPECT_EQ(Names(kName), (std::vector<std::string>{"a.trk", "b.trk", "C.trk", "d.trk", "e.trk"}));
+  EXPECT_EQ(Names(kAuthor), (std::vector<std::string>{"d.trk", "e.trk", "C.trk", "b.trk", "a.trk"}));
+  EXPECT_EQ(Names(kLength), (std::vector<std::string>{"C.trk", "d.trk", "b.trk", "e.trk", "a.trk"}));
+  EXPECT_EQ(Names(kBestLap), (std::vector<std::string>{"b.trk", "d.trk", "C.trk", "e.trk", "a.trk"}));
   EXPECT_EQ(Names(kName, "ZOE"), (std::vector<std::string>{"b.trk"}));
   EXPECT_EQ(Names(kName, "caution"), (std::vector<std::string>{"a.trk"}));
   EXPECT_EQ(Names(kLength, "d_C.TRK"), (std::vector<std::string>{"d.trk"}));
+  EXPECT_EQ(Names(kName, "12.00"), (std::vector<std::string>{"C.trk"}));
+  EXPECT_EQ(DroppedTracks::NoMatchMessage("zo\xC3\xAB").Utf8(), "No track matches \xE2\x80\x9Czo\xC3\xAB\xE2\x80\x9D");
 }
 
 }  // namespace

@@ -98,10 +98,11 @@ export async function press(page, id, keys) {
   await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
 }
 
-// Loads a file through the load button's file chooser, as a user would.
+// Loads a file through the file chooser, as a user would: the empty page's button, then "load".
 export async function loadFile(page, path) {
   const before = await page.evaluate(() => window.tarmaxion.finished());
-  const [chooser] = await Promise.all([page.waitForEvent("filechooser"), page.click("#load")]);
+  const button = (await page.isVisible("#choose")) ? "#choose" : "#load";
+  const [chooser] = await Promise.all([page.waitForEvent("filechooser"), page.click(button)]);
   await chooser.setFiles(path);
   await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
 }

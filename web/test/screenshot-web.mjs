@@ -1,6 +1,6 @@
-// Chooses the two examples and a file that is no track in the page, on a desktop screen (the
-// gallery below the window) and on a phone's, and writes the two pictures to the paths given.
-// Usage: node web/test/screenshot-web.mjs docs/screenshot-web.png docs/screenshot-web-phone.png
+// Chooses the two examples and a file that is no track in the page, on a wide desktop screen (the
+// gallery beside the window) and on a phone's, and writes the two pictures to the paths given.
+// Usage: node web/test/screenshot-web.mjs docs/screenshot-web-wide.png docs/screenshot-web-phone.png
 import { mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
@@ -16,7 +16,7 @@ const server = await serve(join(root, "build/web"));
 const browser = await launch();
 try {
   const { page, goto } = await openPage(browser.context, server.origin);
-  for (const [path, width, height] of [[process.argv[2], 990, 1060], [process.argv[3], 390, 844]]) {
+  for (const [path, width, height] of [[process.argv[2], 1920, 1080], [process.argv[3], 390, 844]]) {
     await page.setViewportSize({ width, height });
     await goto();
     await loadFile(page, files);

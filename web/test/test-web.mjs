@@ -109,8 +109,8 @@ async function canvasRows(page) {
   return Buffer.from(base64, "base64");
 }
 
-async function download(page, id) {
-  const [file] = await Promise.all([page.waitForEvent("download"), press(page, id)]);
+async function download(page, id, keys) {
+  const [file] = await Promise.all([page.waitForEvent("download"), press(page, id, keys)]);
   return { name: file.suggestedFilename(), bytes: readFileSync(await file.path()) };
 }
 
@@ -249,9 +249,23 @@ async function nothingLost(driven, expected, work) {
   check((await cardNames(page)).length === 0 && (await newestLog(page)) === "Nothing to convert: drop tracks first", "clear");
 }
 
-// Several files chosen with "load" join the gallery, which sorts and filters them; a card opens
-// its track as "load" would, saves its own copy, and has its map as a thumbnail. After a track
-// without a map, the map view says so and "save map as PNG" saves nothing.
+// How much of a picture (a PNG screenshot) differs from its top left pixel, decoded by the page.
+async function unlikeCorner(page, png) {
+  return page.evaluate(async (base64) => {
+    const bitmap = await createImageBitmap(new Blob([Uint8Array.from(atob(base64), (c) => c.charCodeAt(0))]));
+    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+    canvas.getContext("2d").drawImage(bitmap, 0, 0);
+    const data = canvas.getContext("2d").getImageData(0, 0, bitmap.width, bitmap.height).data;
+    let unlike = 0;
+    for (let i = 0; i < data.length; i += 4) unlike += data[i] !== data[0] || data[i + 1] !== data[1] || data[i + 2] !== data[2];
+    return unlike / (data.length / 4);
+  }, png.toString("base64"));
+}
+
+// Several files chosen with "load" join the gallery, which sorts and filters them, and says
+// when the filter matches none; a card opens its track as "load" would, saves its own copy, reads
+// its best lap in seconds, and has its map as a thumbnail. After a track without a map, the map
+// view says so on a clear view and "save map as PNG" saves nothing.
 async function gallery(driven, expected) {
   const { page, goto } = driven;
   await goto();
@@ -265,9 +279,16 @@ async function gallery(driven, expected) {
   }
   await page.fill("#gallery-filter", "HAL");
   check((await cardNames(page)).join() === "quarry.trk", "gallery: the filter");
-  await page.fill("#gallery-filter", "");
+  const filtered = async (filter) => {
+    await page.fill("#gallery-filter", filter);
+    return page.innerText("#dropped");
+  };
+  const [none, all] = [await filtered("xyz"), await filtered("")];
+  check(none.includes("No track matches \u201cxyz\u201d") && !all.includes("No track matches"), "gallery: what a filter without matches says");
 
   const card = (name) => page.locator("#gallery li", { hasText: name });
+  const lap = await card("lakeside.trk").locator("p").last().textContent();
+  check(lap === "Best: Ace 23.45", `gallery: the card's best lap reads "${lap}"`);
   // The drop rule showed quarry.trk, the first file.
   await card("lakeside.trk").locator(".card-open").click();
   await page.waitForFunction(() => document.getElementById("info-list").value.startsWith("lakeside.trk"));
@@ -300,29 +321,48 @@ async function gallery(driven, expected) {
   await card("picture.trk").locator(".card-open").click();
   await page.waitForFunction(() => document.getElementById("map-note").textContent !== "");
   check((await page.textContent("#map-note")) === "No map for picture.trk", "no map: the map view's note");
+  // The note and the view's background only: no trace of lakeside's map behind it.
+  const unlike = await unlikeCorner(page, await page.locator("#map-frame").screenshot());
+  check(unlike < 0.05, `no map: ${(100 * unlike).toFixed(1)} % of the view is not its background`);
   await press(page, "save-png");
   check((await newestLog(page)) === "No map to save: picture.trk has none", "no map: save map as PNG");
 }
 
-// Tab reaches every button, Enter and Space press them, and each has its accessible name.
+// The empty page is one drop target whose button chooses tracks. A single track chosen joins the
+// list. Tab reaches every button, Enter and Space press them, and each has an accessible name that
+// says what it does.
 async function keyboard(driven) {
   const { page, goto } = driven;
   await goto();
   check((await page.title()) === "Tarmaxion Rivivizevido 1.10 to 1.05", "the page's title");
+  const shown = await page.$$eval("main *", (all) => all.filter((e) => e.checkVisibility()).map((e) => e.id).filter((id) => id));
+  check(JSON.stringify(shown) === JSON.stringify(["converter", "intro", "drop-zone", "drop-zone-heading", "choose"]), `the empty page shows ${shown}`);
+  await page.keyboard.press("Tab");
+  check(await page.evaluate(() => document.activeElement.id === "choose"), "Tab does not reach \"choose tracks\" first");
+  const before = await page.evaluate(() => window.tarmaxion.finished());
+  // The chooser is awaited before the key goes down: Chromium's dialog is taken only once asked for.
+  const choosing = page.waitForEvent("filechooser");
+  await page.evaluate(() => document.activeElement.id);
+  await page.keyboard.press("Enter");
+  const chooser = await choosing;
+  check(chooser.isMultiple(), "the empty page's chooser takes one file only");
+  await chooser.setFiles(join(root, "examples/lakeside.trk"));
+  await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
+  await page.evaluate(() => document.activeElement.blur());
   const reached = new Set();
   for (let i = 0; i < 8; ++i) {
     await page.keyboard.press("Tab");
     reached.add(await page.evaluate(() => document.activeElement.id));
   }
   for (const id of ["load", "save", "save-png", "convert-all"]) check(reached.has(id), `Tab never reaches ${id}`);
-  for (const name of ["load", "save as 1.05", "save map as PNG", "convert all dropped"]) {
+  for (const name of ["load", "save as 1.05", "save map as PNG", "convert all dropped", "clear the list", "Open lakeside.trk", "Save lakeside_c.trk"]) {
     check((await page.getByRole("button", { name, exact: true }).count()) === 1, `no button named "${name}"`);
   }
-  await press(page, "save", "Enter");
-  check(newestLine(await page.textContent("#log-panel")) === "Nothing to save: load a track first", "Enter on save");
-  await press(page, "convert-all", " ");
-  check(newestLine(await page.textContent("#log-panel")) === "Nothing to convert: drop tracks first", "Space on convert-all");
-  await loadFile(page, join(root, "examples/lakeside.trk"));
+  const copy = await download(page, "save", "Enter");
+  check(copy.name === "lakeside_c.trk" && newestLine(await page.textContent("#log-panel")) === "saved", "Enter on save");
+  const zip = await download(page, "convert-all", " ");
+  check(Object.keys(unzipSync(new Uint8Array(zip.bytes))).join() === "lakeside_c.trk", "Space on convert-all: the track chosen is not in the zip");
+  check(newestLine(await page.textContent("#log-panel")) === "saved 1 of 1 tracks in tracks_c.zip", "Space on convert-all: the log");
   // The page's own caption font: the band under the map holds the caption's white ink.
   const ink = await page.evaluate(() => {
     const band = document.getElementById("map-view").getContext("2d").getImageData(0, 512, 512, 48).data;
