@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 
+#include "base/LocaleCodePage.h"
 #include "programs/trkconv/HeapPages.h"
 #include "programs/trkconv/ProcessConsole.h"
 
@@ -26,5 +27,7 @@ bool ProcessConsole::ErrorStreamIsTerminal() const { return isatty(fileno(stderr
 void ProcessConsole::MakeOutputBinary() {}
 
 void ProcessConsole::PrepareForImages() { PreferLargeHeapPages(); }
+
+CodePage ProcessConsole::UserCodePage() const { return CodePageOfEnvironment(); }
 
 }  // namespace tarmaxion::cli

@@ -6,8 +6,12 @@
 
 int main(int argc, char** argv) {
   tarmaxion::cli::ProcessConsole process(argc, argv);
-  const tarmaxion::cli::Console console{std::cin, std::cout, std::cerr, process.ErrorStreamIsTerminal(),
+  const tarmaxion::cli::Console console{std::cin,
+                                        std::cout,
+                                        std::cerr,
+                                        process.ErrorStreamIsTerminal(),
                                         [&process] { process.MakeOutputBinary(); },
-                                        [&process] { process.PrepareForImages(); }};
+                                        [&process] { process.PrepareForImages(); },
+                                        process.UserCodePage()};
   return tarmaxion::cli::RunTrkconv(process.Arguments(), console);
 }
