@@ -13,9 +13,9 @@ nlohmann::ordered_json Records(const TrackInfo& info) {
     const auto k = static_cast<std::size_t>(i);
     records.push_back({
         {"record", i == kBestRecord ? std::string("Best") : std::to_string(i)},
-        {"driver", Utf8FromWindows1252(info.driver_names[k])},
+        {"driver", TrackText(info, info.driver_names[k]).Utf8()},
         {"lap_time", info.lap_times[k]},
-        {"car", Utf8FromWindows1252(info.car_names[k])},
+        {"car", TrackText(info, info.car_names[k]).Utf8()},
     });
   }
   return records;
@@ -31,7 +31,8 @@ void AddListedFields(nlohmann::ordered_json& json, const TrackInfo& info) {
   json["landmap_size"] = info.landmap_size;
   json["object_count"] = info.layout.object_count;
   json["track_length"] = info.track_length;
-  json["author"] = Utf8FromWindows1252(info.author);
+  json["codepage"] = CodePageNumber(info.code_page);
+  json["author"] = TrackText(info, info.author).Utf8();
   json["record_date"] = Utf8FromWindows1252(info.record_date);
   json["records"] = Records(info);
   json["ghost_frames"] = info.ghost_frames;

@@ -1,6 +1,6 @@
 // One track's listing as a JSON object: its file name, then every field of the info list by
-// name, numbers as numbers, texts in UTF-8, the seven records as an array; "error" with the
-// window's message for a track that was not read.
+// name, numbers as numbers, texts in UTF-8 (read in the code page that "codepage" names), the
+// seven records as an array; "error" with the window's message for a track that was not read.
 #pragma once
 
 #include <nlohmann/json.hpp>

@@ -15,7 +15,8 @@ TrackReport TooLargeReport(std::string_view utf8_file_name, std::uintmax_t size)
   return report;
 }
 
-const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, std::string_view utf8_file_name) {
+const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, std::string_view utf8_file_name,
+                                  CodePage code_page) {
   bytes_ = bytes;
   file_name_ = utf8_file_name;
   if (bytes.size() > kMaxTrackFileSize) return report_ = TooLargeReport(utf8_file_name, bytes.size());
@@ -41,7 +42,7 @@ const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, std::stri
     return report_;
   }
   report_.outcome = TrackOutcome::kRead;
-  report_.info = ReadTrackInfo(track, *report_.version, *located);
+  report_.info = ReadTrackInfo(track, *report_.version, *located, code_page);
   for (auto& line : InfoLines(report_.info)) report_.info_lines.emplace_back(std::move(line));
   return report_;
 }
@@ -57,9 +58,7 @@ TrackMap TrackApi::Map() {
 ShownText TrackApi::MapName() const {
   if (report_.outcome != TrackOutcome::kRead) return {};
   // The file name without its last four characters, the time and the driver.
-  Text tail = "_";
-  tail += ChooseCaptionRecord(report_.info).name_tail;
-  return ShownText::FromUtf8(DropLastCharacters(file_name_, 4)) + tail;
+  return ShownText::FromUtf8(DropLastCharacters(file_name_, 4)) + "_" + ChooseCaptionRecord(report_.info).name_tail;
 }
 
 std::span<const std::uint8_t> TrackApi::CopyAs105() {

@@ -59,10 +59,11 @@ class TrackApi {
   explicit TrackApi(const GlyphSource* caption_glyphs = nullptr)
       : caption_glyphs_(caption_glyphs), map_(caption_glyphs) {}
 
-  // Checks and lists a track. utf8_file_name is the file part of its path. The bytes are
-  // borrowed, not copied, for Map and CopyAs105: the caller keeps them unchanged until it has
-  // drawn the map, and the API never changes them.
-  const TrackReport& Open(std::span<const std::uint8_t> bytes, std::string_view utf8_file_name);
+  // Checks and lists a track, its texts read in code_page. utf8_file_name is the file part of
+  // its path. The bytes are borrowed, not copied, for Map and CopyAs105: the caller keeps them
+  // unchanged until it has drawn the map, and the API never changes them.
+  const TrackReport& Open(std::span<const std::uint8_t> bytes, std::string_view utf8_file_name,
+                          CodePage code_page = CodePage::k1252);
 
   // The report of the last Open.
   const TrackReport& Report() const { return report_; }

@@ -1,6 +1,7 @@
-// A text on its way to the user: the window's own words and track texts in Windows-1252, file
-// names and system reasons in UTF-8, kept apart until a front end spells the whole in its
-// display's encoding, so that no character is lost on the way.
+// A text on its way to the user: runs that each say their code page (the window's own words in
+// Windows-1252, track texts in the track's page, file names and system reasons in UTF-8), kept
+// apart until a front end spells the whole in its display's encoding, so that no character is
+// lost on the way.
 #pragma once
 
 #include <cstddef>
@@ -8,14 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
 
-enum class Charset { kWindows1252, kUtf8 };
-
 struct TextRun {
-  Charset charset = Charset::kWindows1252;
+  CodePage code_page = CodePage::k1252;
   std::string bytes;
   friend bool operator==(const TextRun&, const TextRun&) = default;
 };
@@ -23,31 +23,34 @@ struct TextRun {
 class ShownText {
  public:
   ShownText() = default;
-  // The window's own texts and track texts.
-  ShownText(const Text& windows1252) { Append(Charset::kWindows1252, {windows1252.data(), windows1252.size()}); }
+  // The window's own texts.
+  ShownText(const Text& windows1252) : ShownText(windows1252, CodePage::k1252) {}
   ShownText(const char* windows1252) : ShownText(Text(windows1252)) {}
+  // A track text, in the code page the track was read in.
+  ShownText(TextView bytes, CodePage page) { Append(page, {bytes.data(), bytes.size()}); }
   // A file name, a path or a system reason.
   static ShownText FromUtf8(std::string_view utf8);
 
   ShownText& operator+=(const ShownText& other);
   friend ShownText operator+(ShownText left, const ShownText& right) { return left += right; }
 
-  // Characters: one a Windows-1252 byte, one a UTF-8 code point.
+  // Characters: one an 8-bit byte, one a UTF-8 code point.
   std::size_t Length() const;
   // The first count characters.
   ShownText Left(std::size_t count) const;
   bool Empty() const { return runs_.empty(); }
 
-  // Every character as UTF-8: what Unicode toolkits, the page and terminals take.
+  // Every character as UTF-8, each run read in its code page: what Unicode toolkits, the page
+  // and terminals take.
   std::string Utf8() const;
-  // Every character in Windows-1252; UTF-8 characters it cannot hold become "?".
+  // Every character in Windows-1252; characters it cannot hold become "?".
   Text Windows1252() const;
-  // Windows-1252 runs byte for byte, UTF-8 runs through spell_utf8: for a display whose 8-bit
-  // code page shows track texts as they are stored and spells names in its own way.
+  // 8-bit runs byte for byte, UTF-8 runs through spell_utf8: for a display whose own 8-bit code
+  // page shows track texts as they are stored and spells names in its own way.
   template <typename SpellUtf8>
   std::string Spelled(SpellUtf8 spell_utf8) const {
     std::string spelled;
-    for (const auto& run : runs_) spelled += run.charset == Charset::kUtf8 ? spell_utf8(run.bytes) : run.bytes;
+    for (const auto& run : runs_) spelled += run.code_page == CodePage::kUtf8 ? spell_utf8(run.bytes) : run.bytes;
     return spelled;
   }
 
@@ -55,9 +58,9 @@ class ShownText {
   friend bool operator==(const ShownText&, const ShownText&) = default;
 
  private:
-  void Append(Charset charset, std::string_view bytes);
+  void Append(CodePage page, std::string_view bytes);
 
-  std::vector<TextRun> runs_;  // never two neighbours of one charset, never an empty run
+  std::vector<TextRun> runs_;  // never two neighbours of one code page, never an empty run
 };
 
 }  // namespace tarmaxion

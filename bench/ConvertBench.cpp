@@ -66,7 +66,7 @@ void Convert(benchmark::State& state, const cli::BatchOptions& options) {
   std::istringstream no_input;
   std::ostringstream lines;
   std::ostringstream errors;
-  if (cli::RunConvert(options, {no_input, lines, errors, false, {}, {}}) != cli::kExitSuccess) {
+  if (cli::RunConvert(options, {no_input, lines, errors, false, {}, {}, false, CodePage::k1252}) != cli::kExitSuccess) {
     state.SkipWithError(errors.str().c_str());
   }
 }

@@ -37,10 +37,10 @@ class LazyText {
 };
 
 struct tmx_track {
-  tmx_track(std::span<const std::uint8_t> file, std::string_view utf8_name)
+  tmx_track(std::span<const std::uint8_t> file, std::string_view utf8_name, tarmaxion::CodePage code_page)
       : bytes(file.begin(), file.end()), name(utf8_name), api(&glyphs) {
     glyphs.LoadFont(tarmaxion::kCaptionFont, tarmaxion::kCaptionFace, tarmaxion::kCaptionPoints);
-    report = api.Open(bytes, name);
+    report = api.Open(bytes, name, code_page);
   }
   // A file of more bytes than any track has: only its size is told, its bytes are neither copied
   // nor read.
@@ -94,13 +94,31 @@ extern "C" {
 const char* tmx_version(void) { return TARMAXION_VERSION; }
 
 tmx_track* tmx_open(const unsigned char* bytes, size_t size, const char* utf8_name) {
+  return tmx_open_codepage(bytes, size, utf8_name, tarmaxion::CodePageNumber(tarmaxion::CodePage::k1252));
+}
+
+tmx_track* tmx_open_codepage(const unsigned char* bytes, size_t size, const char* utf8_name, int codepage) {
   const std::string_view name = utf8_name != nullptr ? utf8_name : "";
+  const auto code_page = tarmaxion::TrackCodePage(codepage);
+  if (!code_page) return nullptr;
   try {
     if (size > tarmaxion::kMaxTrackFileSize) return new tmx_track(size, name);
-    return new tmx_track(std::span(bytes, bytes != nullptr ? size : 0), name);
+    return new tmx_track(std::span(bytes, bytes != nullptr ? size : 0), name, *code_page);
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
+}
+
+const char* tmx_codepage_problem(int codepage) {
+  // The messages of the few numbers a program asks about, kept for as long as it runs.
+  static thread_local std::string problem;
+  if (tarmaxion::TrackCodePage(codepage)) return "";
+  try {
+    problem = tarmaxion::UnsupportedCodePageMessage(std::to_string(codepage));
+  } catch (const std::bad_alloc&) {
+    return "code page not supported";
+  }
+  return problem.c_str();
 }
 
 int tmx_status(const tmx_track* track) {

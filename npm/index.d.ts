@@ -14,6 +14,8 @@ export interface TrackInfo {
   file: string;
   size: number;
   version?: string;
+  /** The Windows code page the texts were read in, for a track that was read. */
+  codepage?: 1250 | 1251 | 1252 | 1253 | 1254 | 1257;
   world_size?: number;
   water_level?: number;
   angel?: number;
@@ -66,11 +68,20 @@ export interface Track {
   close(): void;
 }
 
+/** How a track is opened. */
+export interface OpenOptions {
+  /**
+   * The Windows code page of the track's author, driver and car names: 1250, 1251, 1252 (the
+   * default), 1253, 1254 or 1257. Another number is refused with a RangeError.
+   */
+  codepage?: 1250 | 1251 | 1252 | 1253 | 1254 | 1257;
+}
+
 /**
  * Opens a track from its bytes; name is its file name, which the caption and the info list
  * show. Bytes of a file larger than any track (1,000,000 bytes) are not read: status "too_large".
  */
-export function openTrack(bytes: Uint8Array, name?: string): Promise<Track>;
+export function openTrack(bytes: Uint8Array, name?: string, options?: OpenOptions): Promise<Track>;
 
 /** The library's version, "1.0.0". */
 export function version(): Promise<string>;

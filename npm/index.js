@@ -121,11 +121,14 @@ class Track {
   }
 }
 
-// Opens a track from its bytes and its file name (the caption and the info list show it). A
-// file of more bytes than any track has is not copied: its status is "too_large".
-export async function openTrack(bytes, name = "") {
+// Opens a track from its bytes and its file name (the caption and the info list show it),
+// its author, driver and car names read in the Windows code page options.codepage. A file of
+// more bytes than any track has is not copied: its status is "too_large".
+export async function openTrack(bytes, name = "", { codepage = 1252 } = {}) {
   if (!(bytes instanceof Uint8Array)) throw new TypeError("tarmaxion-track: the bytes must be a Uint8Array");
   const wasm = await moduleInstance();
+  const problem = Number.isInteger(codepage) ? wasm.UTF8ToString(wasm._tmx_codepage_problem(codepage)) : "not a number";
+  if (problem !== "") throw new RangeError(`tarmaxion-track: ${problem}`);
   const fits = bytes.length <= wasm.maxTrackSize;
   let track = 0;
   let namePlace = 0;
@@ -133,7 +136,7 @@ export async function openTrack(bytes, name = "") {
     track = fits ? copyIn(wasm, bytes) : 0;
     namePlace = copyIn(wasm, utf8.encode(`${name}\0`));
     // A size_t of the module holds at most 2^32 - 1, still more than any track has.
-    const handle = wasm._tmx_open(track, Math.min(bytes.length, 0xffffffff), namePlace);
+    const handle = wasm._tmx_open_codepage(track, Math.min(bytes.length, 0xffffffff), namePlace, codepage);
     if (handle === 0) throw new RangeError("tarmaxion-track: the module's memory ran out");
     return new Track(wasm, handle);
   } finally {

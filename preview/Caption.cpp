@@ -14,8 +14,8 @@ constexpr Colour kCaptionText = Rgb(255, 255, 255);
 CaptionRecord RecordCaption(const TrackInfo& info, int record) {
   const auto index = static_cast<std::size_t>(record);
   const std::int16_t time = info.lap_times[index];
-  return {time, info.driver_names[index] + " / " + info.car_names[index],
-          DecimalText(time) + "_" + info.driver_names[index]};
+  const ShownText driver = TrackText(info, info.driver_names[index]);
+  return {time, driver + " / " + TrackText(info, info.car_names[index]), ShownText(DecimalText(time)) + "_" + driver};
 }
 
 }  // namespace
@@ -24,7 +24,7 @@ CaptionRecord ChooseCaptionRecord(const TrackInfo& info) {
   if (info.lap_times[kRecordOne] < kNoLapTime) return RecordCaption(info, kRecordOne);
   if (info.lap_times[kBestRecord] < kNoLapTime) return RecordCaption(info, kBestRecord);
   const std::int16_t time = info.lap_times[kBestRecord];
-  return {time, "no Best Time", DecimalText(time)};
+  return {time, ShownText("no Best Time"), ShownText(DecimalText(time))};
 }
 
 Text TimeText(std::int16_t time) {

@@ -6,6 +6,7 @@
 
 #include "track/TrackInfo.h"
 #include "gfx/Graphics.h"
+#include "base/ShownText.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -20,8 +21,8 @@ inline constexpr std::int16_t kNoLapTime = 6000;
 
 struct CaptionRecord {
   std::int16_t time = 0;  // hundredths of a second
-  Text names_line;        // "Bob / Rocket", or "no Best Time"
-  Text name_tail;         // the map name after the track name: "4567_Bob", or "6000"
+  ShownText names_line;   // "Bob / Rocket", or "no Best Time"; names in the track's code page
+  ShownText name_tail;    // the map name after the track name: "4567_Bob", or "6000"
 };
 
 // Record 1 when its time is below 6000, else the Best record when its time is, else the Best

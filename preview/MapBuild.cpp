@@ -20,7 +20,9 @@ bool BuildMap(const ByteReader& track, const TrackInfo& info,
   const CaptionRecord record = ChooseCaptionRecord(info);
   graphics.BeginDrawing(image_slot);
   graphics.SelectFont(font_id);
-  DrawCaption(graphics, TimeText(record.time), TrackName(track_file_name), record.names_line);
+  // The caption's font takes the names as the track stores them.
+  const std::string names = record.names_line.Spelled([](const std::string& utf8) { return utf8; });
+  DrawCaption(graphics, TimeText(record.time), TrackName(track_file_name), Text(names.begin(), names.end()));
   graphics.EndDrawing();
   return true;
 }

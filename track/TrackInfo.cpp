@@ -22,9 +22,11 @@ std::int16_t RotationOf(std::uint8_t low, std::uint8_t high) {
   return static_cast<std::int16_t>(low - (high + 1));
 }
 
-TrackInfo ReadTrackInfo(const ByteReader& track, TrackVersion version, const TrackLayout& layout) {
+TrackInfo ReadTrackInfo(const ByteReader& track, TrackVersion version, const TrackLayout& layout,
+                        CodePage code_page) {
   TrackInfo info;
   info.version = version;
+  info.code_page = code_page;
   info.layout = layout;
   info.world_size = track.U8(trk::kWorldSize);
   info.water_level = track.U8(trk::kWaterLevel);
@@ -59,14 +61,16 @@ ShownText FileLine(std::string_view utf8_file_name, std::int64_t size) {
 
 Text LengthLine(const TrackInfo& info) { return "Trk-L\xE4nge: " + DecimalText(info.track_length); }
 
-Text AuthorLine(const TrackInfo& info) { return "Autor: " + info.author; }
+ShownText TrackText(const TrackInfo& info, const Text& text) { return ShownText(text, info.code_page); }
 
-Text BestLapLine(const TrackInfo& info) {
-  return "Best: " + info.driver_names[kBestRecord] + " " + DecimalText(info.lap_times[kBestRecord]);
+ShownText AuthorLine(const TrackInfo& info) { return "Autor: " + TrackText(info, info.author); }
+
+ShownText BestLapLine(const TrackInfo& info) {
+  return "Best: " + TrackText(info, info.driver_names[kBestRecord]) + " " + DecimalText(info.lap_times[kBestRecord]);
 }
 
-std::vector<Text> InfoLines(const TrackInfo& info) {
-  std::vector<Text> lines = {
+std::vector<ShownText> InfoLines(const TrackInfo& info) {
+  std::vector<ShownText> lines = {
       " ",
       "Worldsize: " + DecimalText(info.world_size),
       "Waterlevel: " + DecimalText(info.water_level),
@@ -85,12 +89,12 @@ std::vector<Text> InfoLines(const TrackInfo& info) {
   };
   for (int i = 1; i < trk::kRecordCount; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    lines.push_back(DecimalText(i) + ".: " + info.driver_names[k] + " " + DecimalText(info.lap_times[k]));
+    lines.push_back(ShownText(DecimalText(i)) + ".: " + TrackText(info, info.driver_names[k]) + " " + DecimalText(info.lap_times[k]));
   }
   lines.push_back(" ");
-  lines.push_back("Car Best:" + info.car_names[kBestRecord]);
+  lines.push_back("Car Best:" + TrackText(info, info.car_names[kBestRecord]));
   for (int i = 1; i < trk::kRecordCount; ++i) {
-    lines.push_back(DecimalText(i) + ":" + info.car_names[static_cast<std::size_t>(i)]);
+    lines.push_back(ShownText(DecimalText(i)) + ":" + TrackText(info, info.car_names[static_cast<std::size_t>(i)]));
   }
   lines.push_back(" ");
   lines.push_back("Ghost Frames:" + DecimalText(info.ghost_frames));

@@ -7,6 +7,7 @@
 
 #include "track/ByteReader.h"
 #include "track/TrackLayout.h"
+#include "base/CodePage.h"
 #include "base/ShownText.h"
 #include "base/Text.h"
 
@@ -26,6 +27,9 @@ struct TrackInfo {
   std::uint8_t start_finish = 0;
   std::int32_t landmap_size = 0;  // 2W bytes, as the list shows it
   std::int32_t track_length = 0;
+  // The author, driver and car names are bytes in the code page of the Windows the track was
+  // made on; code_page is the one they are read in.
+  CodePage code_page = CodePage::k1252;
   Text author;
   std::array<std::int16_t, trk::kRecordCount> lap_times{};
   std::array<Text, trk::kRecordCount> driver_names;
@@ -34,8 +38,10 @@ struct TrackInfo {
   std::int16_t ghost_frames = 0;
 };
 
-// Reads every listed field; layout must come from LocateRegions on the same data.
-TrackInfo ReadTrackInfo(const ByteReader& track, TrackVersion version, const TrackLayout& layout);
+// Reads every listed field, its texts to be read in code_page; layout must come from
+// LocateRegions on the same data.
+TrackInfo ReadTrackInfo(const ByteReader& track, TrackVersion version, const TrackLayout& layout,
+                        CodePage code_page);
 
 // b13 == 0 gives b12; otherwise b12 - (b13 + 1), as a signed 16-bit value.
 std::int16_t RotationOf(std::uint8_t low, std::uint8_t high);
@@ -45,11 +51,14 @@ Text VersionLine(TrackVersion version);
 
 // Lines of the info list that a gallery card repeats; the best lap's without its date.
 Text LengthLine(const TrackInfo& info);
-Text AuthorLine(const TrackInfo& info);
-Text BestLapLine(const TrackInfo& info);
+ShownText AuthorLine(const TrackInfo& info);
+ShownText BestLapLine(const TrackInfo& info);
+
+// A text of the track in the page it was read in.
+ShownText TrackText(const TrackInfo& info, const Text& text);
 
 // Every line of the info list after the file line and the version line, in order.
-std::vector<Text> InfoLines(const TrackInfo& info);
+std::vector<ShownText> InfoLines(const TrackInfo& info);
 
 // The first line of the info list: file name, three spaces, size, " Bytes".
 ShownText FileLine(std::string_view utf8_file_name, std::int64_t size);

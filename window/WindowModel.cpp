@@ -70,7 +70,7 @@ void WindowModel::NothingArrived() {
 }
 
 void WindowModel::ListTrack() {
-  const auto& report = api_.Open(LoadedBytes(), FilePart(track_path_));
+  const auto& report = api_.Open(LoadedBytes(), FilePart(track_path_), track_code_page_);
   // The file line is Load's; the API's list repeats it first.
   std::for_each(report.info_lines.begin() + 1, report.info_lines.end(), [this](const ShownText& line) { AppendLine(line); });
   if (report.outcome != TrackOutcome::kRead) {

@@ -115,6 +115,9 @@ class WindowModel {
   // The bytes of the last file read, with the window's changes (before any read: zeros).
   std::span<const std::uint8_t> LoadedBytes() const;
 
+  // Tracks listed from now on read their texts (author, drivers, cars) in page.
+  void SetTrackCodePage(CodePage page) { track_code_page_ = page; }
+
   // Start-up puts the working folder here; the open dialog starts in it.
   void SetCurrentFolder(std::string utf8_folder) { current_folder_ = std::move(utf8_folder); }
 
@@ -131,6 +134,7 @@ class WindowModel {
   std::span<std::uint8_t> LoadedFile();
 
   TrackApi api_;
+  CodePage track_code_page_ = CodePage::k1252;
   std::vector<std::uint8_t> track_buffer_;
   std::optional<std::size_t> loaded_size_;
   std::string track_path_;      // UTF-8

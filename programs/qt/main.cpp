@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/LocaleCodePage.h"
 #include "platform/qt/QtPlatform.h"
 #include "programs/window/CommandLine.h"
 #include "programs/window/Program.h"
@@ -35,5 +36,8 @@ int main(int argc, char* argv[]) {
   QApplication application(qt_argc, argv);
   application.setWindowIcon(QIcon(QStringLiteral(":/tarmaxion.ico")));
   tarmaxion::QtPlatform platform;
-  return tarmaxion::Program(platform).Run(command_line.paths);
+  tarmaxion::Program program(platform);
+  // Tracks are most likely made on a Windows in the user's language.
+  program.ReadTracksIn(command_line.code_page.value_or(tarmaxion::CodePageOfEnvironment()));
+  return program.Run(command_line.paths);
 }

@@ -89,7 +89,7 @@ FileOutcome RunOne(const Batch& batch, BatchWorker& worker, std::size_t index) t
   if (!to_standard_output) {
     if (auto allowed = MayWrite(batch, index); !allowed) return allowed;
   }
-  const auto loaded = worker.loader.Load(batch.options.tracks[index]);
+  const auto loaded = worker.loader.Load(batch.options.tracks[index], batch.options.code_page);
   if (!loaded) return loaded.Failure();
   if ((*loaded)->outcome != TrackOutcome::kRead) {
     return Failure{FailureKind::kNotConverted, (*loaded)->message.Utf8()};

@@ -28,6 +28,7 @@ struct BatchOptions {
   std::string out_dir;              // the folder for the outputs, under their default names
   Replace replace = Replace::kRefuse;
   std::size_t jobs = 1;  // tracks worked on at once
+  CodePage code_page = CodePage::k1252;  // of the track texts a map's caption shows
 };
 
 // One thread's tools: a loader of its own, and room for the output it makes.

@@ -37,7 +37,7 @@ bool RunInfo(const InfoOptions& options, const Console& console) {
   bool all_listed = true;
   bool first_block = true;  // blocks after the first start with a blank line
   for (const auto& path : options.tracks) {
-    const auto loaded = loader.Load(path);
+    const auto loaded = loader.Load(path, options.code_page);
     if (options.format == InfoFormat::kJson) {
       out << JsonLine(TrackJson(path, loaded)) << '\n';
     } else if (loaded) {

@@ -13,6 +13,7 @@ enum class InfoFormat { kText, kJson };
 struct InfoOptions {
   std::vector<std::string> tracks;  // UTF-8 paths
   InfoFormat format = InfoFormat::kText;
+  CodePage code_page = CodePage::k1252;  // of the tracks' texts
 };
 
 // Text: each track's lines, a blank line between tracks. JSON: one object per line. A track

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 
+#include "base/LocaleCodePage.h"
 #include "programs/trkconv/HeapPages.h"
 #include "programs/trkconv/ProcessConsole.h"
 
@@ -27,5 +28,7 @@ bool ProcessConsole::OutputStreamIsTerminal() const { return isatty(fileno(stdou
 void ProcessConsole::MakeOutputBinary() {}
 
 void ProcessConsole::PrepareForImages() { PreferLargeHeapPages(); }
+
+CodePage ProcessConsole::UserCodePage() const { return CodePageOfEnvironment(); }
 
 }  // namespace tarmaxion::cli

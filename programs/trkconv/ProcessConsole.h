@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
+
 namespace tarmaxion::cli {
 
 class ProcessConsole {
@@ -20,6 +22,9 @@ class ProcessConsole {
   const std::vector<std::string>& Arguments() const { return arguments_; }
   bool ErrorStreamIsTerminal() const;
   bool OutputStreamIsTerminal() const;
+  // The code page Windows would give the user's language: POSIX takes it from the locale,
+  // Windows from its ANSI code page when that is one a track may be in.
+  CodePage UserCodePage() const;
   // Standard output passes bytes as they are from now on.
   void MakeOutputBinary();
   // Maps are drawn from now on: memory in large pages where the system has them.

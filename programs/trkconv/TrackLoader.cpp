@@ -49,11 +49,11 @@ TrackLoader::TrackLoader(std::istream& standard_input)
   glyphs_.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
 }
 
-Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_path) {
+Result<const TrackReport*, Failure> TrackLoader::Load(const std::string& utf8_path, CodePage code_page) {
   const auto file = std::span(buffer_.get(), kMaxTrackFileSize);
   const auto read = utf8_path == kStandardStream ? ReadStandardInput(standard_input_, file) : ReadTrackFile(utf8_path, file);
   if (!read) return read.Failure();
-  return &api_.Open(file.first(*read), FilePart(utf8_path));
+  return &api_.Open(file.first(*read), FilePart(utf8_path), code_page);
 }
 
 }  // namespace tarmaxion::cli

@@ -27,9 +27,10 @@ class TrackLoader {
   TrackLoader(const TrackLoader&) = delete;
   TrackLoader& operator=(const TrackLoader&) = delete;
 
-  // The API's report on the track at utf8_path, or why the file could not be read whole (the
-  // window's message, UTF-8). The report stays valid until the next Load.
-  Result<const TrackReport*, Failure> Load(const std::string& utf8_path);
+  // The API's report on the track at utf8_path, its texts read in code_page, or why the file
+  // could not be read whole (the window's message, UTF-8). The report stays valid until the
+  // next Load.
+  Result<const TrackReport*, Failure> Load(const std::string& utf8_path, CodePage code_page);
   TrackApi& Api() { return api_; }
 
  private:

@@ -81,6 +81,20 @@ CLI::Option* AddBatchOptions(CLI::App& command, BatchOptions& batch, BatchFlags&
   return output_option;
 }
 
+// --codepage N: the page track texts are read in, where the user's own is not the tracks'.
+void AddCodePageOption(CLI::App& command, CodePage& code_page) {
+  command
+      .add_option_function<std::string>(
+          "--codepage",
+          [&code_page](const std::string& number) {
+            const auto page = TrackCodePageNamed(number);
+            if (!page) throw CLI::ValidationError("--codepage", page.Failure());
+            code_page = *page;
+          },
+          "The Windows code page of the tracks' texts (default: the one of your locale)")
+      ->type_name("N");
+}
+
 // False when -r could not read a folder whole.
 bool FinishBatchOptions(BatchOptions& batch, const BatchFlags& flags, std::ostream& err) {
   const bool walked = Walked(batch.tracks, flags.recursive, err);
@@ -104,12 +118,14 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
   app.footer("'trkconv help COMMAND' or 'trkconv COMMAND --help' shows one command's options.");
 
   InfoOptions info_options;
+  info_options.code_page = console.code_page;
   bool json = false;
   auto* info =
       app.add_subcommand("info", "Print each track's info list (UTF-8), a blank line between tracks");
   info->add_flag("--json", json, "One JSON object per track, one object per line");
   bool info_recursive = false;
   AddRecursiveFlag(*info, info_recursive);
+  AddCodePageOption(*info, info_options.code_page);
   info->add_option("TRACK", info_options.tracks, "Track files (- for standard input)")->required();
 
   const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
@@ -119,6 +135,7 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
   AddBatchOptions(*convert, convert_options, convert_flags, "copy", "copies");
 
   PreviewOptions preview_options;
+  preview_options.batch.code_page = console.code_page;
   BatchFlags preview_flags(cores);
   auto* preview = app.add_subcommand(
       "preview", "Write each track's 512 x 560 map image (PNG, or BMP for a name ending in .bmp)");
@@ -127,6 +144,7 @@ int RunTrkconv(const std::vector<std::string>& args, const Console& console) {
       ->check(WholeNumberIn(1, 1 << 16));
   bool map_only = false;
   preview->add_flag("--map-only", map_only, "The 512 x 512 map alone, without the caption band below it");
+  AddCodePageOption(*preview, preview_options.batch.code_page);
   AddBatchOptions(*preview, preview_options.batch, preview_flags, "image", "images")
       ->check(
           [](const std::string& name) -> std::string {

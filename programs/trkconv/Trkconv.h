@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
+
 namespace tarmaxion::cli {
 
 inline constexpr int kExitSuccess = 0;  // every file succeeded (or help, version)
@@ -23,6 +25,8 @@ struct Console {
   // Called before maps are drawn, which take more fresh memory than anything else trkconv does.
   std::function<void()> images_ahead;
   bool out_is_terminal = false;  // binary data is never written to out then
+  // The page of the user's system, which track texts are read in unless --codepage names one.
+  CodePage code_page = CodePage::k1252;
 };
 
 // args are the UTF-8 arguments after the program name.

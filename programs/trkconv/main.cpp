@@ -6,9 +6,13 @@
 
 int main(int argc, char** argv) {
   tarmaxion::cli::ProcessConsole process(argc, argv);
-  const tarmaxion::cli::Console console{std::cin, std::cout, std::cerr, process.ErrorStreamIsTerminal(),
+  const tarmaxion::cli::Console console{std::cin,
+                                        std::cout,
+                                        std::cerr,
+                                        process.ErrorStreamIsTerminal(),
                                         [&process] { process.MakeOutputBinary(); },
                                         [&process] { process.PrepareForImages(); },
-                                        process.OutputStreamIsTerminal()};
+                                        process.OutputStreamIsTerminal(),
+                                        process.UserCodePage()};
   return tarmaxion::cli::RunTrkconv(process.Arguments(), console);
 }

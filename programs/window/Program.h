@@ -26,6 +26,9 @@ class Program {
   // until the close request, shut-down; the process exit code.
   int Run(const std::vector<std::string>& paths_at_start = {});
 
+  // The page the tracks' texts are read in (before Run; else Windows-1252).
+  void ReadTracksIn(CodePage page) { model_.SetTrackCodePage(page); }
+
   void StartUp();
   // Runs the command of one event; false for the close request.
   bool Dispatch(const Event& event);

@@ -38,9 +38,11 @@ def _decode(text: bytes) -> str:
     return text.decode("utf-8", "surrogateescape")
 
 
-def open(source: Source, name: Optional[str] = None) -> Track:
+def open(source: Source, name: Optional[str] = None, codepage: int = 1252) -> Track:
     """Opens a track from a path (read at once; name defaults to the file's name) or from its
-    bytes (bytes, bytearray or memoryview). The name is what the caption and the info list show."""
+    bytes (bytes, bytearray or memoryview). The name is what the caption and the info list show;
+    codepage is the Windows code page its author, driver and car names are read in (1250, 1251,
+    1252, 1253, 1254 or 1257; another raises ValueError)."""
     if isinstance(source, (bytes, bytearray, memoryview)):
         data = bytes(source)
     else:
@@ -49,15 +51,18 @@ def open(source: Source, name: Optional[str] = None) -> Track:
             data = file.read()
         if name is None:
             name = os.path.basename(os.fsdecode(path))
-    return Track(data, name)
+    return Track(data, name, codepage)
 
 
 class Track:
     """One opened track. The library keeps its own copy of the bytes until close(), which a with
     block calls; a track that is not closed is freed when it is collected."""
 
-    def __init__(self, data: bytes, name: Optional[str] = None) -> None:
-        handle = _c.tmx_open(data, len(data), None if name is None else _encode(name))
+    def __init__(self, data: bytes, name: Optional[str] = None, codepage: int = 1252) -> None:
+        problem = _c.tmx_codepage_problem(codepage)
+        if problem:
+            raise ValueError(problem.decode())
+        handle = _c.tmx_open_codepage(data, len(data), None if name is None else _encode(name), codepage)
         if not handle:
             raise MemoryError("no memory for the track")
         self._handle: int = handle

@@ -35,6 +35,10 @@ library.tmx_version.argtypes = []
 library.tmx_version.restype = ctypes.c_char_p
 library.tmx_open.argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_char_p]
 library.tmx_open.restype = _handle
+library.tmx_open_codepage.argtypes = [ctypes.c_char_p, ctypes.c_size_t, ctypes.c_char_p, ctypes.c_int]
+library.tmx_open_codepage.restype = _handle
+library.tmx_codepage_problem.argtypes = [ctypes.c_int]
+library.tmx_codepage_problem.restype = ctypes.c_char_p
 library.tmx_status.argtypes = [_handle]
 library.tmx_status.restype = ctypes.c_int
 for _text in (library.tmx_message, library.tmx_info_lines, library.tmx_info_json, library.tmx_map_name,

@@ -90,3 +90,15 @@ def test_a_closed_track_refuses_every_use():
     for use in (lambda: track.status, lambda: track.info_lines, track.copy_as_105, track.map_png):
         with pytest.raises(ValueError, match="closed"):
             use()
+
+
+def test_names_read_in_the_code_page_asked_for():
+    # Lakeside with its author written on a Russian Windows.
+    data = LAKESIDE.read_bytes().replace(b"Example Crew", b"\xc2\xe0\xf1\xff" + bytes(8))
+    with tarmaxion_track.open(data, name="lakeside.trk", codepage=1251) as track:
+        assert track.info["codepage"] == 1251 and track.info["author"] == "Вася"
+        assert "Autor: Вася" in track.info_lines
+    with tarmaxion_track.open(data, name="lakeside.trk") as track:
+        assert track.info["codepage"] == 1252 and track.info["author"] == "Âàñÿ"
+    with pytest.raises(ValueError, match=r"code page 1255 is not supported \(supported: 1250, 1251, 1252, 1253, 1254, 1257\)"):
+        tarmaxion_track.open(data, codepage=1255)

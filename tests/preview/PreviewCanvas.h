@@ -32,7 +32,7 @@ inline ParsedTrack Parse(const TrackBuilder& builder) {
   const ByteReader reader(track.bytes);
   const auto located = LocateRegions(reader);
   EXPECT_TRUE(located.HasValue()) << located.Failure().message;
-  if (located.HasValue()) track.info = ReadTrackInfo(reader, TrackVersion::k110, *located);
+  if (located.HasValue()) track.info = ReadTrackInfo(reader, TrackVersion::k110, *located, CodePage::k1252);
   return track;
 }
 

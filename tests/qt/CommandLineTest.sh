@@ -23,9 +23,12 @@ answers() {
     failures=$((failures + 1))
   fi
 }
-answers 0 "Usage: tarmaxion-converter [FILE...]" "" --help
-answers 0 "Usage: tarmaxion-converter [FILE...]" "" examples/quarry.trk -h
+answers 0 "Usage: tarmaxion-converter [--codepage N] [FILE...]" "" --help
+answers 0 "Usage: tarmaxion-converter [--codepage N] [FILE...]" "" examples/quarry.trk -h
 answers 0 "tarmaxion-converter 1." "" --version
 answers 2 "" "tarmaxion-converter: unknown option '--frobnicate'" --frobnicate x.trk
-echo "command line: $((4 - failures)) passed, $failures failed"
+answers 2 "" "tarmaxion-converter: code page 1255 is not supported (supported: 1250, 1251, 1252, 1253, 1254, 1257)" \
+  --codepage 1255 x.trk
+answers 2 "" "tarmaxion-converter: option '--codepage' needs a code page number" x.trk --codepage
+echo "command line: $((6 - failures)) passed, $failures failed"
 [[ $failures -eq 0 ]]

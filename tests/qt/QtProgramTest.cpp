@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "programs/window/CommandLine.h"
 #include "programs/window/Program.h"
 #include "base/Encoding.h"
 #include "platform/qt/QtPlatform.h"
@@ -214,6 +215,28 @@ TEST_F(QtProgramTest, StartedWithPathsShowsWhatTheHeadlessWindowShows) {
       EXPECT_EQ(lines.size(), 33u);
     }
   }
+}
+
+TEST_F(QtProgramTest, CodePageOptionShowsARussianTrackInCyrillic) {
+  TrackBuilder russian;
+  russian.Author("\xC2\xE0\xF1\xFF").Record(1, "\xCF\xE5\xF2\xFF", 4567);
+  const std::string track = dir_.Write("monza.trk", russian.Build());
+  const std::vector<std::string> arguments = {"--codepage", "1251", track};
+  const auto command_line = ParseWindowCommandLine(arguments);
+  ASSERT_EQ(command_line.action, CommandLineAction::kOpen);
+  ASSERT_EQ(command_line.code_page, CodePage::k1251);
+  QStringList lines, log;
+  QTimer::singleShot(0, [&] {
+    lines = qobject_cast<QPlainTextEdit*>(platform_.Widget(kInfoList))->toPlainText().split('\n');
+    log = qobject_cast<QLabel*>(platform_.Widget(kLogPanel))->text().split('\n');
+    platform_.Window()->close();
+  });
+  Program program(platform_);
+  program.ReadTracksIn(*command_line.code_page);
+  EXPECT_EQ(program.Run(command_line.paths), 0);
+  EXPECT_TRUE(lines.contains(QString::fromUtf8("Autor: Вася"))) << lines.join('|').toStdString();
+  EXPECT_TRUE(lines.contains(QString::fromUtf8("1.: Петя 4567")));
+  EXPECT_TRUE(log.contains(QString::fromUtf8("monza_4567_Петя"))) << log.join('|').toStdString();
 }
 
 TEST_F(QtProgramTest, CloseRequestEndsRunWithExitCodeZero) {

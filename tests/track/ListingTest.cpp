@@ -28,8 +28,10 @@ std::vector<Text> List(const std::vector<std::uint8_t>& bytes) {
   const auto located = LocateRegions(reader);
   EXPECT_TRUE(version.has_value());
   EXPECT_TRUE(located.HasValue()) << located.Failure().message;
-  auto lines = InfoLines(ReadTrackInfo(reader, *version, *located));
-  lines.insert(lines.begin(), VersionLine(*version));
+  std::vector<Text> lines = {VersionLine(*version)};
+  for (const auto& line : InfoLines(ReadTrackInfo(reader, *version, *located, CodePage::k1252))) {
+    lines.push_back(line.Windows1252());
+  }
   return lines;
 }
 

@@ -29,7 +29,7 @@ TrkconvResult RunInProcess(const std::vector<std::string>& args, bool err_is_ter
   std::istringstream in(standard_input);
   std::ostringstream out;
   std::ostringstream err;
-  const int code = cli::RunTrkconv(args, {in, out, err, err_is_terminal, {}, {}});
+  const int code = cli::RunTrkconv(args, {in, out, err, err_is_terminal, {}, {}, false, CodePage::k1252});
   return {code, out.str(), err.str()};
 }
 

@@ -52,6 +52,15 @@ TMX_API const char* tmx_version(void);
  * runs out. */
 TMX_API tmx_track* tmx_open(const unsigned char* bytes, size_t size, const char* utf8_name);
 
+/* As tmx_open, with the track's author, driver and car names read in the Windows code page
+ * codepage (1250, 1251, 1252, 1253, 1254 or 1257; tmx_open reads them in 1252): the info
+ * lines, the JSON, the map name and the caption. NULL also for any other code page, which
+ * tmx_codepage_problem explains. */
+TMX_API tmx_track* tmx_open_codepage(const unsigned char* bytes, size_t size, const char* utf8_name, int codepage);
+
+/* "" for a code page tracks can be read in; else why not, with the ones they can. */
+TMX_API const char* tmx_codepage_problem(int codepage);
+
 /* TMX_READ, TMX_REFUSED, TMX_DAMAGED or TMX_TOO_LARGE. */
 TMX_API int tmx_status(const tmx_track* track);
 

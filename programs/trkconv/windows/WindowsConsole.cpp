@@ -39,4 +39,8 @@ void ProcessConsole::MakeOutputBinary() {
 // Large pages need a privilege users do not have; the heap stays as it is.
 void ProcessConsole::PrepareForImages() {}
 
+// The page Windows itself shows the user's 8-bit texts in; a system on another page (Hebrew,
+// Arabic, East Asian) reads tracks in the Western page, as one made elsewhere most likely is.
+CodePage ProcessConsole::UserCodePage() const { return TrackCodePage(static_cast<long>(GetACP())).value_or(CodePage::k1252); }
+
 }  // namespace tarmaxion::cli
