@@ -12,10 +12,14 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <vector>
 
 #include "programs/window/Program.h"
 #include "base/Encoding.h"
+#include "gfx/Raster.h"
+#include "preview/Caption.h"
+#include "preview/MapImage.h"
 #include "platform/qt/QtPlatform.h"
 #include "tests/support/SampleTrack.h"
 #include "tests/support/WindowRun.h"
@@ -132,6 +136,22 @@ TEST_F(QtProgramTest, LoadListsTheTrackAndShowsTheSameMapAsTheHeadlessPlatform) 
     }
   }
   EXPECT_EQ(differing, 0);
+}
+
+// A name in Cyrillic keeps its letters in the caption under the map, where it once showed "?".
+TEST_F(QtProgramTest, TheCaptionSpellsACyrillicName) {
+  const std::string name = "\xD0\xA2\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0";  // Трасса
+  program_.StartUp();
+  Click(kLoadButton, dir_.Write(name + ".trk", SampleTrack().Build()));
+  const Image* map = program_.Model().MapImage();
+  ASSERT_NE(map, nullptr);
+  const ShownText shown = ShownText::FromUtf8(name);
+  const GlyphMask letters = platform_.Glyphs().RenderText(kCaptionFont, shown);
+  ASSERT_NE(letters.ink, platform_.Glyphs().RenderText(kCaptionFont, Text(shown.Length(), '?')).ink);
+  // Drawing the name over the map changes nothing where it is already there.
+  Image expected = *map;
+  DrawLabel(expected, 90, 520, letters, Rgb(255, 255, 255), kBackgroundColour);
+  EXPECT_TRUE(std::ranges::equal(expected.Pixels(), map->Pixels()));
 }
 
 TEST_F(QtProgramTest, SaveWritesTheConvertedCopy) {
