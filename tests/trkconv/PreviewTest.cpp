@@ -5,13 +5,11 @@
 #include "api/PngEncoder.h"
 #include "api/Thumbnail.h"
 #include "glyphs/table/TableGlyphs.h"
-#include "gfx/Raster.h"
-#include "preview/Caption.h"
-#include "preview/MapImage.h"
 #include "programs/trkconv/ImageFiles.h"
 #include "tests/trkconv/ImageDecoding.h"
 #include "tests/trkconv/TrkconvRun.h"
 #include "tests/trkconv/WindowReference.h"
+#include "tests/support/CaptionName.h"
 #include "tests/support/TempDir.h"
 
 namespace tarmaxion {
@@ -122,21 +120,14 @@ TEST_F(PreviewTest, TheBuiltProgramsCaptionIsTheGlyphTables) {
 TEST_F(PreviewTest, TheCaptionSpellsNamesInCyrillicAndGreek) {
   TableGlyphs table;
   table.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
-  const auto bytes = ReadBytes(track_);
   for (const std::string name : {"\xD0\xA2\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0",  // Трасса
                                  "\xCE\xA0\xCE\xAF\xCF\x83\xCF\x84\xCE\xB1",  // Πίστα
                                  "\xE6\x9D\xB1\xE4\xBA\xAC"}) {  // two ideographs
-    const auto run = RunInProcess({"preview", dir_.Write(name + ".trk", bytes)});
+    const auto run = RunInProcess({"preview", dir_.Write(name + ".trk", ReadBytes(track_))});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     const auto image = DecodePng(ReadBytes(dir_.File(name + ".png")));
     ASSERT_TRUE(image);
-    const ShownText shown = ShownText::FromUtf8(name);
-    const GlyphMask letters = table.RenderText(kCaptionFont, shown);
-    ASSERT_NE(letters.ink, table.RenderText(kCaptionFont, Text(shown.Length(), '?')).ink);
-    // Drawing the name over the picture changes nothing where it is already there.
-    Image expected = *image;
-    DrawLabel(expected, 90, 520, letters, Rgb(255, 255, 255), kBackgroundColour);
-    EXPECT_TRUE(SamePixels(*image, expected, 560)) << name;
+    EXPECT_TRUE(testing::CaptionShowsName(*image, table, name));
   }
 }
 
