@@ -49,9 +49,7 @@ const TrackReport& TrackApi::Open(std::span<const std::uint8_t> bytes, std::stri
 
 TrackMap TrackApi::Map() {
   if (report_.outcome != TrackOutcome::kRead) return {};
-  // The caption spells the file name as the caption's font takes texts.
-  const Text caption_name = caption_glyphs_ != nullptr ? caption_glyphs_->Spell(file_name_) : Windows1252FromUtf8(file_name_);
-  if (!map_.Draw(bytes_, report_.info, caption_name)) return {};
+  if (!map_.Draw(bytes_, report_.info, file_name_)) return {};
   return {map_.Picture(), MapName()};
 }
 

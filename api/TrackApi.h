@@ -56,8 +56,7 @@ class TrackApi {
  public:
   // Captions are drawn in caption_glyphs' font kCaptionFont, loaded by the caller; without
   // glyphs (nullptr) the caption band stays empty. The glyphs must outlive the API.
-  explicit TrackApi(const GlyphSource* caption_glyphs = nullptr)
-      : caption_glyphs_(caption_glyphs), map_(caption_glyphs) {}
+  explicit TrackApi(const GlyphSource* caption_glyphs = nullptr) : map_(caption_glyphs) {}
 
   // Checks and lists a track, its texts read in code_page. utf8_file_name is the file part of
   // its path. The bytes are borrowed, not copied, for Map and CopyAs105: the caller keeps them
@@ -82,7 +81,6 @@ class TrackApi {
   std::span<const std::uint8_t> CopyAs105();
 
  private:
-  const GlyphSource* caption_glyphs_;
   std::span<const std::uint8_t> bytes_;
   std::string file_name_;  // UTF-8
   TrackReport report_;

@@ -23,7 +23,8 @@ char ByteOf(char32_t c) {
   return '?';
 }
 
-// Decodes one UTF-8 sequence at position i and advances i; malformed input yields U+FFFD.
+}  // namespace
+
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(utf8[i++]);
   if (lead < 0x80) return lead;
@@ -36,6 +37,8 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
   }
   return c;
 }
+
+namespace {
 
 // Capital letters first..last and the small letter of the first; the others follow in step.
 // With pairs, only every second code point from first is a capital, its small letter the next.

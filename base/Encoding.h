@@ -18,6 +18,10 @@ std::string Utf8FromWindows1252(TextView text);
 // Appends the UTF-8 bytes of one code point.
 void AppendUtf8(std::string& out, char32_t c);
 
+// Decodes the UTF-8 sequence at position i, which must lie inside utf8, and moves i past it;
+// malformed input yields U+FFFD.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& i);
+
 // Characters that Windows-1252 cannot hold, and malformed UTF-8, become "?".
 Text Windows1252FromUtf8(std::string_view utf8);
 

@@ -4,9 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include <string_view>
-
-#include "base/Encoding.h"
+#include "base/ShownText.h"
 #include "base/Text.h"
 
 namespace tarmaxion {
@@ -43,17 +41,15 @@ class GlyphSource {
   // Loads a font into slot font_id; false when the platform cannot make it.
   virtual bool LoadFont(int font_id, const Text& face, int points) = 0;
   // Rasterises text in a loaded font without antialiasing; an empty mask for an unknown font.
-  virtual GlyphMask RenderText(int font_id, const Text& text) const = 0;
-  // A UTF-8 text (a file name) as this source's fonts take texts: Windows-1252 here; a source
-  // whose fonts draw another code page spells it in that one.
-  virtual Text Spell(std::string_view utf8) const { return Windows1252FromUtf8(utf8); }
+  // Each source spells the text as its fonts take it: in code points, or in an 8-bit code page.
+  virtual GlyphMask RenderText(int font_id, const ShownText& text) const = 0;
 };
 
 // No fonts at all: every text renders as an empty mask, so labels draw nothing.
 class NoGlyphs : public GlyphSource {
  public:
   bool LoadFont(int, const Text&, int) override { return false; }
-  GlyphMask RenderText(int, const Text&) const override { return {}; }
+  GlyphMask RenderText(int, const ShownText&) const override { return {}; }
 };
 
 }  // namespace tarmaxion

@@ -62,8 +62,8 @@ void Graphics::FloodFill(int x, int y, FillMode mode, Colour key, Colour colour)
   tarmaxion::FloodFill(*target_, x, y, mode, key & 0xFFFFFF, colour);
 }
 
-void Graphics::DrawLabel(int x, int y, const Text& text, Colour front, Colour back) {
-  if (target_ == nullptr || text.empty()) return;
+void Graphics::DrawLabel(int x, int y, const ShownText& text, Colour front, Colour back) {
+  if (target_ == nullptr || text.Empty()) return;
   tarmaxion::DrawLabel(*target_, x, y, glyphs_.RenderText(font_id_, text), front, back);
 }
 

@@ -41,7 +41,7 @@ class Graphics {
   // own colour, whatever key is.
   void FloodFill(int x, int y, FillMode mode, Colour key, Colour colour);
   // Empty text draws nothing.
-  void DrawLabel(int x, int y, const Text& text, Colour front, Colour back);
+  void DrawLabel(int x, int y, const ShownText& text, Colour front, Colour back);
 
  private:
   std::optional<Image>* Slot(int slot);

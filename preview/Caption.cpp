@@ -4,6 +4,7 @@
 
 #include "preview/MapImage.h"
 #include "gfx/Colour.h"
+#include "base/Encoding.h"
 
 namespace tarmaxion {
 namespace {
@@ -41,12 +42,12 @@ Text TimeText(std::int16_t time) {
   return text;
 }
 
-Text TrackName(const Text& file_name) {
-  return LeftPart(file_name, static_cast<std::int64_t>(file_name.size()) - 4);
+ShownText TrackName(std::string_view utf8_file_name) {
+  return ShownText::FromUtf8(DropLastCharacters(utf8_file_name, 4));
 }
 
-void DrawCaption(Graphics& graphics, const Text& time_text, const Text& track_name,
-                 const Text& names_line) {
+void DrawCaption(Graphics& graphics, const ShownText& time_text, const ShownText& track_name,
+                 const ShownText& names_line) {
   graphics.DrawLabel(20, 530, time_text, kCaptionText, kBackgroundColour);
   graphics.DrawLabel(90, 520, track_name, kCaptionText, kBackgroundColour);
   graphics.DrawLabel(90, 540, names_line, kCaptionText, kBackgroundColour);

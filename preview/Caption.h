@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "track/TrackInfo.h"
 #include "gfx/Graphics.h"
@@ -34,12 +35,13 @@ CaptionRecord ChooseCaptionRecord(const TrackInfo& info);
 // read as seconds too: 45 gives "0.45", -123 "-1.23".
 Text TimeText(std::int16_t time);
 
-// The file name without its last four characters (the extension and its dot).
-Text TrackName(const Text& file_name);
+// The UTF-8 file name without its last four characters (the extension and its dot), every
+// other character kept for the caption's glyphs to spell.
+ShownText TrackName(std::string_view utf8_file_name);
 
 // Draws the three lines in white on the band colour: time text at (20, 530), track name at
 // (90, 520), names line at (90, 540).
-void DrawCaption(Graphics& graphics, const Text& time_text, const Text& track_name,
-                 const Text& names_line);
+void DrawCaption(Graphics& graphics, const ShownText& time_text, const ShownText& track_name,
+                 const ShownText& names_line);
 
 }  // namespace tarmaxion

@@ -8,7 +8,7 @@
 namespace tarmaxion {
 
 bool BuildMap(const ByteReader& track, const TrackInfo& info,
-                             const LandmapColourTable& colours, const Text& track_file_name,
+                             const LandmapColourTable& colours, std::string_view utf8_file_name,
                              Graphics& graphics, int image_slot, int font_id) {
   // The landmap and the band between them paint every pixel, so nothing of the previous
   // track's map survives in the reused image.
@@ -20,9 +20,7 @@ bool BuildMap(const ByteReader& track, const TrackInfo& info,
   const CaptionRecord record = ChooseCaptionRecord(info);
   graphics.BeginDrawing(image_slot);
   graphics.SelectFont(font_id);
-  // The caption's font takes the names as the track stores them.
-  const std::string names = record.names_line.Spelled([](const std::string& utf8) { return utf8; });
-  DrawCaption(graphics, TimeText(record.time), TrackName(track_file_name), Text(names.begin(), names.end()));
+  DrawCaption(graphics, TimeText(record.time), TrackName(utf8_file_name), record.names_line);
   graphics.EndDrawing();
   return true;
 }

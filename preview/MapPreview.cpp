@@ -16,9 +16,9 @@ constexpr int kMapSlot = 1;
 MapPreview::MapPreview(const GlyphSource* caption_glyphs)
     : graphics_(caption_glyphs != nullptr ? *caption_glyphs : no_glyphs_) {}
 
-bool MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info, const Text& file_name) {
+bool MapPreview::Draw(std::span<const std::uint8_t> track, const TrackInfo& info, std::string_view utf8_file_name) {
   const ByteReader reader(track);
-  if (!BuildMap(reader, info, kLandmapColours, file_name, graphics_, kMapSlot, kCaptionFont)) return false;
+  if (!BuildMap(reader, info, kLandmapColours, utf8_file_name, graphics_, kMapSlot, kCaptionFont)) return false;
   DrawWater(reader, info, graphics_, kMapSlot);
   DrawObjects(track, info, kObjectColours, graphics_, kMapSlot);
   return true;

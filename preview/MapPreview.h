@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
-#include "base/Text.h"
 #include "gfx/Glyphs.h"
 #include "gfx/Graphics.h"
 #include "gfx/Image.h"
@@ -22,8 +22,9 @@ class MapPreview {
   MapPreview& operator=(const MapPreview&) = delete;
 
   // Draws the map of a track that passed the checks; false when no image could be made.
-  // file_name is the file part of the track's path. The track's bytes are read, never changed.
-  bool Draw(std::span<const std::uint8_t> track, const TrackInfo& info, const Text& file_name);
+  // utf8_file_name is the file part of the track's path. The track's bytes are read, never
+  // changed.
+  bool Draw(std::span<const std::uint8_t> track, const TrackInfo& info, std::string_view utf8_file_name);
 
   // The last map drawn, or nullptr before the first. It stays in place while later maps of the
   // same size are drawn, so a view may keep the pointer.

@@ -9,9 +9,10 @@ bool HeadlessGlyphs::LoadFont(int font_id, const Text& face, int points) {
 
 // Each character is a box outline with the character's bits as a row pattern inside, so every
 // byte has its own recognisable cell and tests can predict each pixel.
-GlyphMask HeadlessGlyphs::RenderText(int font_id, const Text& text) const {
-  if (external_fonts_ != nullptr) return external_fonts_->RenderText(font_id, text);
+GlyphMask HeadlessGlyphs::RenderText(int font_id, const ShownText& shown) const {
+  if (external_fonts_ != nullptr) return external_fonts_->RenderText(font_id, shown);
   GlyphMask mask;
+  const Text text = shown.Windows1252();
   if (faces_.count(font_id) == 0 || text.empty()) return mask;
   mask.width = kGlyphWidth * static_cast<int>(text.size());
   mask.height = kGlyphHeight;

@@ -20,7 +20,9 @@ class HeadlessGlyphs : public GlyphSource {
   explicit HeadlessGlyphs(GlyphSource* fonts) : external_fonts_(fonts) {}
 
   bool LoadFont(int font_id, const Text& face, int points) override;
-  GlyphMask RenderText(int font_id, const Text& text) const override;
+  // The deterministic font draws one cell per Windows-1252 byte, so a name's characters that
+  // code page lacks show as "?" cells.
+  GlyphMask RenderText(int font_id, const ShownText& text) const override;
   void Forget() { faces_.clear(); }
 
   const std::map<int, Text>& Faces() const { return faces_; }

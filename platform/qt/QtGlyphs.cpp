@@ -28,11 +28,11 @@ bool QtGlyphs::LoadFont(int font_id, const Text& face, int points) {
   return true;
 }
 
-GlyphMask QtGlyphs::RenderText(int font_id, const Text& text) const {
+GlyphMask QtGlyphs::RenderText(int font_id, const ShownText& text) const {
   GlyphMask mask;
   const auto it = fonts_.find(font_id);
-  if (it == fonts_.end() || text.empty()) return mask;
-  const QString string = QString::fromStdString(Utf8FromWindows1252(text));
+  if (it == fonts_.end() || text.Empty()) return mask;
+  const QString string = QString::fromStdString(text.Utf8());
   const QFontMetrics metrics(it->second);
   mask.width = metrics.horizontalAdvance(string);
   mask.height = metrics.ascent() + metrics.descent();

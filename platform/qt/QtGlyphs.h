@@ -17,7 +17,7 @@ int PixelSizeForPoints(int points);
 class QtGlyphs : public GlyphSource {
  public:
   bool LoadFont(int font_id, const Text& face, int points) override;
-  GlyphMask RenderText(int font_id, const Text& text) const override;
+  GlyphMask RenderText(int font_id, const ShownText& text) const override;
   void ReleaseFonts() { fonts_.clear(); }
 
  private:

@@ -92,9 +92,10 @@ bool Win32Glyphs::LoadFont(int font_id, const Text& face, int points) {
   return true;
 }
 
-GlyphMask Win32Glyphs::RenderText(int font_id, const Text& text) const {
+GlyphMask Win32Glyphs::RenderText(int font_id, const ShownText& shown) const {
   const auto font = fonts_.find(font_id);
-  if (font == fonts_.end() || text.empty()) return {};
+  if (font == fonts_.end() || shown.Empty()) return {};
+  const std::string text = shown.Spelled([](const std::string& utf8) { return AnsiFromUtf8(utf8); });
 
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ previous_font = SelectObject(dc, font->second);
@@ -129,11 +130,6 @@ GlyphMask Win32Glyphs::RenderText(int font_id, const Text& text) const {
 void Win32Glyphs::ReleaseFonts() {
   for (auto& [id, font] : fonts_) DeleteObject(font);
   fonts_.clear();
-}
-
-Text Win32Glyphs::Spell(std::string_view utf8) const {
-  const std::string ansi = AnsiFromUtf8(utf8);
-  return Text(ansi.begin(), ansi.end());
 }
 
 }  // namespace tarmaxion::win32

@@ -18,9 +18,9 @@ class Win32Glyphs : public GlyphSource {
   Win32Glyphs& operator=(const Win32Glyphs&) = delete;
 
   bool LoadFont(int font_id, const Text& face, int points) override;
-  GlyphMask RenderText(int font_id, const Text& text) const override;
-  // GDI's "A" calls draw in the system's ANSI code page, so names are spelled in that one.
-  Text Spell(std::string_view utf8) const override;
+  // GDI's "A" calls draw in the system's ANSI code page: track texts go as their bytes, names
+  // are spelled in that code page.
+  GlyphMask RenderText(int font_id, const ShownText& text) const override;
   void ReleaseFonts();
 
  private:

@@ -65,18 +65,18 @@ TEST(CaptionTest, TimeTextShowsSecondsAndHundredths) {
   for (const auto& [time, text] : cases) EXPECT_EQ(TimeText(time), text) << time;
 }
 
-TEST(CaptionTest, TrackNameDropsTheLastFourCharacters) {
-  EXPECT_EQ(TrackName("monza.trk"), "monza");
-  EXPECT_EQ(TrackName("a.trk"), "a");
-  EXPECT_EQ(TrackName(".trk"), "");
-  EXPECT_EQ(TrackName("trk"), "");
-  EXPECT_EQ(TrackName(""), "");
-  EXPECT_EQ(TrackName("M\xFCller.trk"), "M\xFCller");
+TEST(CaptionTest, TrackNameDropsTheLastFourCharactersAndKeepsTheRest) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"monza.trk", "monza"}, {"a.trk", "a"}, {".trk", ""}, {"trk", ""}, {"", ""},
+      {"M\xC3\xBCller.trk", "M\xC3\xBCller"},
+      {"\xCE\xA0\xCE\xAF\xCF\x83\xCF\x84\xCE\xB1.trk", "\xCE\xA0\xCE\xAF\xCF\x83\xCF\x84\xCE\xB1"},  // Πίστα
+  };
+  for (const auto& [file_name, name] : cases) EXPECT_EQ(TrackName(file_name).Utf8(), name) << file_name;
 }
 
 class MapBuildTest : public testing::PreviewCanvas {
  protected:
-  bool Build(const TrackBuilder& builder, const Text& file_name) {
+  bool Build(const TrackBuilder& builder, std::string_view file_name) {
     track_ = Parse(builder);
     return BuildMap(ByteReader(track_.bytes), track_.info, kLandmapColours, file_name, graphics_,
                     kSlot, kFont);

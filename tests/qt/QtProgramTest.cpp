@@ -18,6 +18,7 @@
 #include "programs/window/Program.h"
 #include "base/Encoding.h"
 #include "platform/qt/QtPlatform.h"
+#include "tests/support/CaptionName.h"
 #include "tests/support/SampleTrack.h"
 #include "tests/support/WindowRun.h"
 #include "tools/builders/TrackBuilder.h"
@@ -133,6 +134,15 @@ TEST_F(QtProgramTest, LoadListsTheTrackAndShowsTheSameMapAsTheHeadlessPlatform) 
     }
   }
   EXPECT_EQ(differing, 0);
+}
+
+// A name in Cyrillic keeps its letters in the caption under the map, where it once showed "?".
+TEST_F(QtProgramTest, TheCaptionSpellsACyrillicName) {
+  const std::string name = "\xD0\xA2\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0";  // Трасса
+  program_.StartUp();
+  Click(kLoadButton, dir_.Write(name + ".trk", SampleTrack().Build()));
+  ASSERT_NE(program_.Model().MapImage(), nullptr);
+  EXPECT_TRUE(testing::CaptionShowsName(*program_.Model().MapImage(), platform_.Glyphs(), name));
 }
 
 TEST_F(QtProgramTest, SaveWritesTheConvertedCopy) {

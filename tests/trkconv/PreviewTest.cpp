@@ -9,6 +9,7 @@
 #include "tests/trkconv/ImageDecoding.h"
 #include "tests/trkconv/TrkconvRun.h"
 #include "tests/trkconv/WindowReference.h"
+#include "tests/support/CaptionName.h"
 #include "tests/support/TempDir.h"
 
 namespace tarmaxion {
@@ -112,6 +113,22 @@ TEST_F(PreviewTest, TheBuiltProgramsCaptionIsTheGlyphTables) {
   const auto box_font = RunWindow(track_);
   ASSERT_TRUE(box_font.image);
   EXPECT_FALSE(SamePixels(*image, *box_font.image, 560)) << "the caption shows the box font";
+}
+
+// Names beyond Windows-1252 keep their letters in the caption: each drawn in the table's cell,
+// and a character the table lacks as its box, where the caption once showed "?".
+TEST_F(PreviewTest, TheCaptionSpellsNamesInCyrillicAndGreek) {
+  TableGlyphs table;
+  table.LoadFont(kCaptionFont, kCaptionFace, kCaptionPoints);
+  for (const std::string name : {"\xD0\xA2\xD1\x80\xD0\xB0\xD1\x81\xD1\x81\xD0\xB0",  // Трасса
+                                 "\xCE\xA0\xCE\xAF\xCF\x83\xCF\x84\xCE\xB1",  // Πίστα
+                                 "\xE6\x9D\xB1\xE4\xBA\xAC"}) {  // two ideographs
+    const auto run = RunInProcess({"preview", dir_.Write(name + ".trk", ReadBytes(track_))});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const auto image = DecodePng(ReadBytes(dir_.File(name + ".png")));
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(testing::CaptionShowsName(*image, table, name));
+  }
 }
 
 // As the desktop's thumbnailer calls it: an output name without extension, an input name

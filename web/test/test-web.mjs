@@ -331,7 +331,7 @@ async function gallery(driven, expected) {
 // The empty page is one drop target whose button chooses tracks. A single track chosen joins the
 // list. Tab reaches every button, Enter and Space press them, and each has an accessible name that
 // says what it does.
-async function keyboard(driven) {
+async function keyboard(driven, work) {
   const { page, goto } = driven;
   await goto();
   check((await page.title()) === "Tarmaxion Rivivizevido 1.10 to 1.05", "the page's title");
@@ -374,6 +374,13 @@ async function keyboard(driven) {
   const png = await download(page, "save-png");
   const preview = execFileSync(trkconv, ["preview", "-o", "-", join(root, "examples/lakeside.trk")]);
   check(png.name === "lakeside.png" && pngPixels(png.bytes).pixels.equals(pngPixels(preview).pixels), `save-png gave ${png.name}, not the pixels of trkconv preview`);
+  // A name in Cyrillic: the page's caption spells it as trkconv's does.
+  const cyrillic = join(work, "Трасса.trk");
+  copyFileSync(join(root, "examples/lakeside.trk"), cyrillic);
+  await loadFile(page, cyrillic);
+  const named = await download(page, "save-png");
+  const namedPreview = execFileSync(trkconv, ["preview", "-o", "-", cyrillic]);
+  check(named.name === "Трасса.png" && pngPixels(named.bytes).pixels.equals(pngPixels(namedPreview).pixels), `save-png gave ${named.name}, not the pixels of trkconv preview`);
 }
 
 async function main() {
@@ -388,7 +395,7 @@ async function main() {
     await dropAll(driven, expected);
     await nothingLost(driven, expected, work);
     await gallery(driven, expected);
-    await keyboard(driven);
+    await keyboard(driven, work);
     await smallScreens(driven, check);
     await manifest(driven, check);
     const examples = ["lakeside.trk", "quarry.trk"].map((name) => join(root, "examples", name));
