@@ -84,5 +84,24 @@ TEST_F(DroppedTracksTest, TheGallerySortsByEachFieldAndFiltersWithCaseIgnored) {
   EXPECT_EQ(DroppedTracks::NoMatchMessage("zo\xC3\xAB").Utf8(), "No track matches \xE2\x80\x9Czo\xC3\xAB\xE2\x80\x9D");
 }
 
+// Яков and Анна: in Windows-1252 "ßêîâ" sorts before "Àííà", in Cyrillic after.
+TEST_F(DroppedTracksTest, TextsAreReadInTheChosenPageAgainWhenItChangesAndTheCopiesStay) {
+  Drop("b.trk", SampleTrack().Author("\xC0\xED\xED\xE0").Build());
+  tracks_.ReadTextsIn(CodePage::k1251);
+  Drop("a.trk", SampleTrack().Author("\xDF\xEA\xEE\xE2").Record(0, "\xCF\xE5\xF2\xFF", 4567).Build());
+  const auto copy = tracks_.Tracks()[1].copy;
+  EXPECT_EQ(tracks_.Tracks()[0].lines[2].Utf8(), "Autor: Анна");
+  EXPECT_EQ(tracks_.Tracks()[1].lines[3].Utf8(), "Best: Петя 45.67");
+  using enum GalleryOrder;
+  EXPECT_EQ(Names(kAuthor), (std::vector<std::string>{"b.trk", "a.trk"}));
+  EXPECT_EQ(Names(kName, "ЯКОВ"), (std::vector<std::string>{"a.trk"}));
+
+  tracks_.ReadTextsIn(CodePage::k1252);
+  EXPECT_EQ(tracks_.Tracks()[1].lines[2].Utf8(), "Autor: ßêîâ");
+  EXPECT_EQ(Names(kAuthor), (std::vector<std::string>{"a.trk", "b.trk"}));
+  EXPECT_EQ(Names(kName, "яков"), (std::vector<std::string>{}));
+  EXPECT_EQ(tracks_.Tracks()[1].copy, copy);
+}
+
 }  // namespace
 }  // namespace tarmaxion
