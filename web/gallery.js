@@ -61,6 +61,13 @@ export class Gallery {
     this.list.append(item);
   }
 
+  // New lines for every card, in the order of the cards (after the texts were read in another
+  // code page); the order and the filter then follow them.
+  relist(lines) {
+    lines.forEach((card, i) => this.cards[i].querySelectorAll("p").forEach((text, j) => (text.textContent = card[j])));
+    this.arrange();
+  }
+
   // Shows the cards the model picks, in its order.
   arrange() {
     const indices = this.order(this.orderBy.value, this.filter.value);

@@ -14,6 +14,10 @@ const mapView = element("map-view");
 const mapFrame = element("map-frame");
 const mapNote = element("map-note");
 const logPanel = element("log-panel");
+const codePage = element("code-page");
+
+// Where the choice of code page is remembered.
+const kCodePageKey = "tarmaxion.codepage";
 
 // How many files of a drop are read ahead of the one the model takes next.
 const kReadAhead = 16;
@@ -23,6 +27,7 @@ let window_ = null;  // the window model
 let dropped = null;  // the list of dropped tracks
 let gallery = null;  // its cards
 let loaded = null;  // {name, bytes} of the file last loaded, for "save map as PNG"
+let automatic = 1252;  // the code page the browser's language implies
 
 // Shows what the model says changed.
 function show() {
@@ -94,6 +99,28 @@ function load(file, read, dropped) {
   show();
 }
 
+// The code page track texts are read in: the one chosen, or the one the browser's language implies.
+function chosenPage() {
+  return codePage.value === "auto" ? automatic : Number(codePage.value);
+}
+
+// Lists the shown track and the dropped ones in the chosen page, from the bytes in memory: no
+// file is read again, and no copy changes.
+function readTextsIn() {
+  const page = chosenPage();
+  if (window_.readTextsIn(page)) load({ name: loaded.name }, { bytes: loaded.bytes }, 0);
+  gallery.relist(dropped.readTextsIn(page));
+}
+
+// Storage may be refused (a private window, a sandboxed frame): the choice then lasts the visit.
+function remembered(value) {
+  try {
+    return value === undefined ? localStorage.getItem(kCodePageKey) : localStorage.setItem(kCodePageKey, value);
+  } catch {
+    return null;
+  }
+}
+
 function download(name, data, type) {
   const url = URL.createObjectURL(data instanceof Blob ? data : new Blob([data], { type }));
   const link = document.createElement("a");
@@ -123,7 +150,7 @@ async function savePng() {
   const name = window_.saveMap();
   if (name === null) return show();
   const { openTrack } = await import("./tarmaxion-track.js");
-  const track = await openTrack(loaded.bytes, loaded.name);
+  const track = await openTrack(loaded.bytes, loaded.name, { codepage: chosenPage() });
   try {
     download(name, track.mapPng(), "image/png");
   } catch {
@@ -229,6 +256,16 @@ async function start() {
     dropped.clear();
     gallery.clear();
   });
+  // "automatic" names the page the browser's language gives, through the module's own table.
+  automatic = wasm.codePageOfLocale(navigator.language);
+  codePage.options[0].text = `automatic (${codePage.querySelector(`[value="${automatic}"]`).text})`;
+  codePage.value = remembered() ?? "auto";
+  if (codePage.selectedIndex < 0) codePage.value = "auto";
+  readTextsIn();
+  codePage.addEventListener("change", guarded(async () => {
+    remembered(codePage.value);
+    readTextsIn();
+  }));
   document.addEventListener("dragover", (event) => {
     event.preventDefault();
     document.body.classList.add("dragging");

@@ -17,18 +17,23 @@ Text Count(std::size_t count) { return DecimalText(static_cast<std::int64_t>(cou
 
 // A card reads its best lap in seconds, as the map's caption does, not in the info list's
 // hundredths; a time the game counts as none reads as the caption says it.
-Text BestLapSeconds(const TrackInfo& info) {
+ShownText BestLapSeconds(const TrackInfo& info) {
   const std::int16_t time = info.lap_times[kBestRecord];
   if (time >= kNoLapTime) return "no Best Time";
-  return "Best: " + info.driver_names[kBestRecord] + " " + TimeText(time);
+  return "Best: " + TrackText(info, info.driver_names[kBestRecord]) + " " + TimeText(time);
 }
 
-void Describe(DroppedTrack& track, const TrackReport& report) {
-  const TrackInfo& info = report.info;
+void Describe(DroppedTrack& track) {
+  const TrackInfo& info = track.info;
   track.lines = {VersionLine(info.version), LengthLine(info), AuthorLine(info), BestLapSeconds(info)};
-  track.author = info.author;
-  track.track_length = info.track_length;
-  track.best_lap = info.lap_times[kBestRecord];
+}
+
+// What the filter looks for: the name, the card's lines and the copy's name.
+void Index(DroppedTrack& track) {
+  std::string searched = track.name;
+  for (const auto& line : track.lines) searched.append("\n").append(line.Utf8());
+  searched.append("\n").append(track.copy_name);
+  track.search_text = CaseFolded(searched);
 }
 
 }  // namespace
@@ -41,23 +46,31 @@ const DroppedTrack& DroppedTracks::Add(std::string_view utf8_name, const FileRea
     track.state = read.Failure().kind == ReadProblem::kTooLarge ? DroppedState::kRefused : DroppedState::kUnreadable;
     track.lines = {ReadMessage(read, utf8_name).value_or(ShownText::FromUtf8(read.Failure().message))};
   } else {
-    const TrackReport& report = api_.Open(bytes.first(std::min(*read, bytes.size())), utf8_name);
+    const TrackReport& report = api_.Open(bytes.first(std::min(*read, bytes.size())), utf8_name, code_page_);
     if (report.outcome == TrackOutcome::kRead) {
       track.state = DroppedState::kConverted;
       track.copy_name = copy_names_.Claim(FilePart(ConvertedName(utf8_name)));
       const auto copy = api_.CopyAs105();
       track.copy.assign(copy.begin(), copy.end());
-      Describe(track, report);
+      track.info = report.info;
+      Describe(track);
     } else {
       track.state = report.outcome == TrackOutcome::kDamaged ? DroppedState::kDamaged : DroppedState::kRefused;
       track.lines = {report.message};
     }
   }
-  std::string searched = track.name;
-  for (const auto& line : track.lines) searched.append("\n").append(line.Utf8());
-  searched.append("\n").append(track.copy_name);
-  track.search_text = CaseFolded(searched);
+  Index(track);
   return track;
+}
+
+void DroppedTracks::ReadTextsIn(CodePage page) {
+  code_page_ = page;
+  for (DroppedTrack& track : tracks_) {
+    if (track.state != DroppedState::kConverted) continue;
+    track.info.code_page = page;
+    Describe(track);
+    Index(track);
+  }
 }
 
 void DroppedTracks::Clear() {
@@ -82,13 +95,13 @@ std::vector<std::size_t> DroppedTracks::Gallery(GalleryOrder order, std::string_
         keys[i] = {lacks, CaseFolded(track.name), 0};
         break;
       case GalleryOrder::kAuthor:
-        keys[i] = {lacks, CaseFolded(Utf8FromWindows1252(track.author)), 0};
+        keys[i] = {lacks, CaseFolded(TrackText(track.info, track.info.author).Utf8()), 0};
         break;
       case GalleryOrder::kLength:
-        keys[i] = {lacks, "", track.track_length};
+        keys[i] = {lacks, "", track.info.track_length};
         break;
       case GalleryOrder::kBestLap:
-        keys[i] = {lacks, "", track.best_lap};
+        keys[i] = {lacks, "", track.info.lap_times[kBestRecord]};
         break;
     }
   }

@@ -1,6 +1,7 @@
 // The tracks dropped on the page (or chosen several at once) since it opened or since its list
 // was cleared: each with its 1.05 copy under a name no other copy in the list has, what a card of
 // the gallery shows, and the zip's log lines. Nothing a drop brings is left out of the list.
+// Track texts are read in the chosen code page, and read again when another is chosen.
 #pragma once
 
 #include <cstddef>
@@ -12,8 +13,10 @@
 
 #include "api/TrackApi.h"
 #include "api/UniqueNames.h"
+#include "base/CodePage.h"
 #include "base/Files.h"
 #include "base/ShownText.h"
+#include "track/TrackInfo.h"
 
 namespace tarmaxion {
 
@@ -36,10 +39,8 @@ struct DroppedTrack {
   // What the card says: for a converted track the version, length and author lines of the info
   // list and its best lap in seconds; otherwise the log's message why it was not converted.
   std::vector<ShownText> lines;
-  // For the gallery's order: the author (Windows-1252), the length and the best lap.
-  Text author;
-  std::int32_t track_length = 0;
-  std::int16_t best_lap = 0;
+  // kConverted: the listed fields, for the card's lines and the gallery's order.
+  TrackInfo info;
   std::string search_text;  // case-folded UTF-8 of the name, the lines and the copy's name
 };
 
@@ -50,6 +51,9 @@ class DroppedTracks {
   // A dropped file: read gives how many of bytes arrived, or why none did.
   const DroppedTrack& Add(std::string_view utf8_name, const FileRead& read, std::span<const std::uint8_t> bytes);
   void Clear();
+  // Tracks added from now on read their texts in page, and the tracks in the list read theirs
+  // again: their cards, the author order and the filter follow. The copies stay as they are.
+  void ReadTextsIn(CodePage page);
 
   const std::vector<DroppedTrack>& Tracks() const { return tracks_; }
   // The tracks whose name, card lines or copy name hold utf8_filter with case ignored, in the
@@ -70,6 +74,7 @@ class DroppedTracks {
   Text NotConvertedCounts() const;
 
   TrackApi api_;
+  CodePage code_page_ = CodePage::k1252;
   UniqueNames copy_names_;
   std::vector<DroppedTrack> tracks_;
 };

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/Files.h"
 #include "gfx/Image.h"
 
@@ -27,5 +28,8 @@ emscripten::val ImageValue(const Image& image, std::vector<std::uint32_t>& rgba)
 // A file of size bytes that the browser did not read: too large for any track, or utf8_reason
 // (the browser's, or kFolderReason).
 FileRead UnreadFile(const std::string& utf8_reason, double size);
+
+// The track code page the page chose by number; a number that names none reads as Western.
+inline CodePage ChosenCodePage(int number) { return TrackCodePage(number).value_or(CodePage::k1252); }
 
 }  // namespace tarmaxion::web

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "api/TrackMessages.h"
+#include "base/LocaleCodePage.h"
 #include "base/PathParts.h"
 #include "base/Text.h"
 #include "glyphs/table/TableGlyphs.h"
@@ -103,6 +104,14 @@ class WebWindow {
     return val::null();
   }
 
+  // Track texts are read in the page numbered page from now on. True when the shown track is
+  // to be listed in it again: the page then loads the bytes it still holds once more, as the
+  // buffer carries the copy's object types since the map was drawn.
+  bool ReadTextsIn(int page) {
+    model_.SetTrackCodePage(ChosenCodePage(page));
+    return model_.State() == LoadState::kListed || model_.State() == LoadState::kMapped;
+  }
+
   // The page's own commands report through the window's log.
   void LogNothingToConvert(const WebDropped& dropped) { model_.Log(dropped.Tracks().NothingToConvertMessage()); }
   void LogZipSaved(const WebDropped& dropped) { model_.Log(dropped.Tracks().ZipSavedMessage()); }
@@ -141,10 +150,13 @@ EMSCRIPTEN_BINDINGS(tarmaxion) {
       .function("saved", &WebWindow::Saved)
       .function("view", &WebWindow::View)
       .function("saveMap", &WebWindow::SaveMap)
+      .function("readTextsIn", &WebWindow::ReadTextsIn)
       .function("logNothingToConvert", &WebWindow::LogNothingToConvert)
       .function("logZipSaved", &WebWindow::LogZipSaved)
       .function("logMapNotSaved", &WebWindow::LogMapNotSaved)
       .function("logError", &WebWindow::LogError);
+  // The page a browser's language (navigator.language) implies, for "automatic".
+  emscripten::function("codePageOfLocale", +[](const std::string& tag) { return CodePageNumber(CodePageOfLocale(tag)); });
   emscripten::constant("maxTrackSize", static_cast<double>(kMaxTrackFileSize));
   emscripten::constant("folderReason", std::string(kFolderReason));
 }

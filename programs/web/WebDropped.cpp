@@ -31,16 +31,20 @@ GalleryOrder OrderNamed(const std::string& name) {
   return GalleryOrder::kName;
 }
 
+val Lines(const DroppedTrack& track) {
+  val lines = val::array();
+  for (const auto& line : track.lines) lines.call<void>("push", line.Utf8());
+  return lines;
+}
+
 val Card(const DroppedTracks& tracks) {
   const std::size_t index = tracks.Tracks().size() - 1;
   const DroppedTrack& track = tracks.Tracks()[index];
-  val lines = val::array();
-  for (const auto& line : track.lines) lines.call<void>("push", line.Utf8());
   val card = val::object();
   card.set("index", index);
   card.set("name", track.name);
   card.set("state", StateName(track.state));
-  card.set("lines", lines);
+  card.set("lines", Lines(track));
   card.set("copyName", track.copy_name);
   return card;
 }
@@ -73,6 +77,13 @@ val WebDropped::AddUnreadable(const std::string& utf8_name, const std::string& u
   return Card(tracks_);
 }
 
+val WebDropped::ReadTextsIn(int page) {
+  tracks_.ReadTextsIn(ChosenCodePage(page));
+  val cards = val::array();
+  for (const auto& track : tracks_.Tracks()) cards.call<void>("push", Lines(track));
+  return cards;
+}
+
 val WebDropped::Gallery(const std::string& order, const std::string& utf8_filter) const {
   val indices = val::array();
   for (const std::size_t i : tracks_.Gallery(OrderNamed(order), utf8_filter)) indices.call<void>("push", i);
@@ -99,6 +110,7 @@ EMSCRIPTEN_BINDINGS(tarmaxion_dropped) {
       .function("add", &WebDropped::Add)
       .function("addUnreadable", &WebDropped::AddUnreadable)
       .function("clear", &WebDropped::Clear)
+      .function("readTextsIn", &WebDropped::ReadTextsIn)
       .function("gallery", &WebDropped::Gallery)
       .class_function("noMatch", &WebDropped::NoMatch)
       .function("copy", &WebDropped::Copy)

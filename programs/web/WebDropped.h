@@ -23,6 +23,9 @@ class WebDropped {
   emscripten::val Add(const std::string& utf8_name, double size);
   emscripten::val AddUnreadable(const std::string& utf8_name, const std::string& utf8_reason, double size);
   void Clear() { tracks_.Clear(); }
+  // Reads every track's texts in the page numbered page, and those of tracks added later: the
+  // lines of every card, in the order of the cards.
+  emscripten::val ReadTextsIn(int page);
 
   // The indices of the cards to show, in order: "name", "author", "length" or "best-lap".
   emscripten::val Gallery(const std::string& order, const std::string& utf8_filter) const;

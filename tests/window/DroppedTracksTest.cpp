@@ -84,5 +84,19 @@ TEST_F(DroppedTracksTest, TheGallerySortsByEachFieldAndFiltersWithCaseIgnored) {
   EXPECT_EQ(DroppedTracks::NoMatchMessage("zo\xC3\xAB").Utf8(), "No track matches \xE2\x80\x9Czo\xC3\xAB\xE2\x80\x9D");
 }
 
+// Яков and Анна: in Windows-1252 "ßêîâ" sorts before "Àííà", in Cyrillic after.
+TEST_F(DroppedTracksTest, TextsAreReadInTheChosenPageAgainWhenItChangesAndTheCopiesStay) {
+  Drop("b.trk", SampleTrack().Author("\xC0\xED\xED\xE0").Build());
+  tracks_.ReadTextsIn(CodePage::k1251);
+  Drop("a.trk", SampleTrack().Author("\xDF\xEA\xEE\xE2").Record(0, "\xCF\xE5\xF2\xFF", 4567).Build());
+  const auto copy = tracks_.Tracks()[1].copy;
+  EXPECT_EQ(tracks_.Tracks()[1].lines[3].Utf8(), "Best: Петя 45.67");
+  EXPECT_EQ(Names(GalleryOrder::kAuthor, "ЯКОВ"), (std::vector<std::string>{"a.trk"}));
+  EXPECT_EQ(Names(GalleryOrder::kAuthor), (std::vector<std::string>{"b.trk", "a.trk"}));
+  tracks_.ReadTextsIn(CodePage::k1252);
+  EXPECT_EQ(Names(GalleryOrder::kAuthor), (std::vector<std::string>{"a.trk", "b.trk"}));
+  EXPECT_EQ(tracks_.Tracks()[1].copy, copy);
+}
+
 }  // namespace
 }  // namespace tarmaxion

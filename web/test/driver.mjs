@@ -42,12 +42,14 @@ export function serve(folder, port = 0) {
   });
 }
 
-// Chromium with a profile of its own that is thrown away afterwards.
-export async function launch() {
+// Chromium with a profile of its own that is thrown away afterwards, in the user's language
+// locale (navigator.language).
+export async function launch(locale = "en-US") {
   const profile = mkdtempSync(join(tmpdir(), "tarmaxion-chromium-"));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: "/usr/bin/chromium",
     headless: true,
+    locale,
     acceptDownloads: true,
     viewport: { width: 1000, height: 800 },
     args: [

@@ -383,6 +383,45 @@ async function keyboard(driven, work) {
   check(named.name === "Трасса.png" && pngPixels(named.bytes).pixels.equals(pngPixels(namedPreview).pixels), `save-png gave ${named.name}, not the pixels of trkconv preview`);
 }
 
+// A track made on a Russian Windows: its texts read in the page of the browser's language, or in
+// the one chosen, at once for the shown track and the cards, and again after a reload.
+async function codePages(origin, work) {
+  const bytes = readFileSync(join(root, "examples/lakeside.trk"));
+  const patch = (text, cp1251) => Buffer.from(cp1251, "latin1").copy(bytes, bytes.indexOf(text));
+  patch("Example Crew", "\xC2\xE0\xF1\xFF \xCF\xE5\xF2\xF0\xEE\xE2\xE0");
+  patch("Ace", "\xDE\xF0\xE0");
+  patch("Bob", "\xC1\xEE\xE1");
+  const path = join(work, "russian.trk");
+  writeFileSync(path, bytes);
+  const russian = ["Вася Петрова", "Юра", "Cyrillic (1251)"];
+  for (const [locale, author, driver, automatic] of [["ru-RU", ...russian], ["en-US", "Âàñÿ Ïåòðîâà", "Þðà", "Western (1252)"]]) {
+    const browser = await launch(locale);
+    const { page, goto } = await openPage(browser.context, origin);
+    const shows = async ([author, driver], what) => {
+      const [info, card] = [await page.inputValue("#info-list"), await page.innerText("#gallery")];
+      check(info.includes(`Autor: ${author}`) && info.includes(`Best: ${driver} 2345`) && card.includes(`Autor: ${author}`) && card.includes(`Best: ${driver} 23.45`), `${locale}: ${what}:\n${info}\n${card}`);
+    };
+    try {
+      await goto();
+      check((await page.textContent("#code-page option")) === `automatic (${automatic})`, `${locale}: the automatic choice`);
+      await loadFile(page, [path]);
+      await shows([author, driver], "read in the page of the browser's language");
+      const copy = await download(page, "save");
+      const before = await page.evaluate(() => window.tarmaxion.finished());
+      await page.selectOption("#code-page", "1251");
+      await page.waitForFunction((count) => window.tarmaxion.finished() > count, before);
+      await shows(russian, "read in the page chosen");
+      check((await newestLog(page)) === "russian_2442_Боб", `${locale}: the map's name in the page chosen`);
+      check(Buffer.compare((await download(page, "save")).bytes, copy.bytes) === 0, `${locale}: the copy changed with the page`);
+      await goto();
+      await loadFile(page, [path]);
+      await shows(russian, "the page chosen after a reload");
+    } finally {
+      await browser.close();
+    }
+  }
+}
+
 async function main() {
   const work = mkdtempSync(join(tmpdir(), "tarmaxion-web-test-"));
   const tracks = writeTracks(join(work, "tracks"));
@@ -401,6 +440,7 @@ async function main() {
     const examples = ["lakeside.trk", "quarry.trk"].map((name) => join(root, "examples", name));
     await launched(driven, check, examples);
     await offline(browser, check, join(root, "build/web"), examples[0]);
+    await codePages(server.origin, work);
     const foreign = driven.requests.filter((url) => !url.startsWith(`${server.origin}/`) && !url.startsWith("blob:"));
     check(foreign.length === 0, `requests beyond the page's origin: ${foreign.join(", ")}`);
     check(driven.errors.length === 0, `the console got: ${driven.errors.join("\n")}`);
