@@ -258,7 +258,7 @@ async function start() {
   });
   // "automatic" names the page the browser's language gives, through the module's own table.
   automatic = wasm.codePageOfLocale(navigator.language);
-  codePage.options[0].text = `automatic (${codePage.querySelector(`[value="${automatic}"]`).text})`;
+  codePage.options[0].text = `automatic: ${codePage.querySelector(`[value="${automatic}"]`).text}`;
   codePage.value = remembered() ?? "auto";
   if (codePage.selectedIndex < 0) codePage.value = "auto";
   readTextsIn();

@@ -403,7 +403,7 @@ async function codePages(origin, work) {
     };
     try {
       await goto();
-      check((await page.textContent("#code-page option")) === `automatic (${automatic})`, `${locale}: the automatic choice`);
+      check((await page.textContent("#code-page option")) === `automatic: ${automatic}`, `${locale}: the automatic choice`);
       await loadFile(page, [path]);
       await shows([author, driver], "read in the page of the browser's language");
       const copy = await download(page, "save");
