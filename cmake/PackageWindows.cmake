@@ -27,7 +27,8 @@ if(TARGET tarmaxion_track_library)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${sdk}/lib ${sdk}/include/tarmaxion
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tarmaxion_track_library> ${TARMAXION_PACKAGE_STAGE}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_LINKER_FILE:tarmaxion_track_library> ${sdk}/lib/
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/include/tarmaxion/track.h ${sdk}/include/tarmaxion/)
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/include/tarmaxion/track.h ${TARMAXION_LIBRARY_VERSION_HEADER}
+            ${sdk}/include/tarmaxion/)
 endif()
 
 add_custom_target(package-windows

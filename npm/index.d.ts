@@ -72,5 +72,5 @@ export interface Track {
  */
 export function openTrack(bytes: Uint8Array, name?: string): Promise<Track>;
 
-/** The library's version, "1.0.0". */
+/** The library's version, "MAJOR.MINOR.PATCH" (the package's own). */
 export function version(): Promise<string>;
