@@ -9,6 +9,9 @@
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; The files' build times stay out of the installer, so that two builds of one commit give the
+; same installer; the installed files carry the time of their install.
+SetDateSave off
 
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
