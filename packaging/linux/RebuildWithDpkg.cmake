@@ -11,6 +11,8 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(EXISTS ${tree}/DEBIAN/triggers)
     file(REMOVE ${tree}/DEBIAN/postinst ${tree}/DEBIAN/postrm)
   endif()
+  # The folders CPack made follow the umask of the build; in a package none is group-writable.
+  execute_process(COMMAND chmod -R go-w ${tree} COMMAND_ERROR_IS_FATAL ANY)
   if(DEFINED ENV{SOURCE_DATE_EPOCH})
     execute_process(COMMAND find ${tree} -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
                     COMMAND_ERROR_IS_FATAL ANY)
