@@ -1,5 +1,6 @@
 # package-windows: a zip of the Windows programs, the C library and the player's guide, ready to
-# hand out.
+# hand out, the same bytes from every build of one commit (SOURCE_DATE_EPOCH gives its times).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(TARMAXION_PACKAGE_NAME tarmaxion-converter-${PROJECT_VERSION}-windows)
 set(TARMAXION_PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package/${TARMAXION_PACKAGE_NAME})
 set(TARMAXION_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${TARMAXION_PACKAGE_NAME}.zip)
@@ -27,7 +28,8 @@ if(TARGET tarmaxion_track_library)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${sdk}/lib ${sdk}/include/tarmaxion
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tarmaxion_track_library> ${TARMAXION_PACKAGE_STAGE}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_LINKER_FILE:tarmaxion_track_library> ${sdk}/lib/
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/include/tarmaxion/track.h ${sdk}/include/tarmaxion/)
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/include/tarmaxion/track.h ${TARMAXION_LIBRARY_VERSION_HEADER}
+            ${sdk}/include/tarmaxion/)
 endif()
 
 add_custom_target(package-windows
@@ -36,7 +38,7 @@ add_custom_target(package-windows
   ${copy_programs}
   ${copy_library}
   COMMAND ${CMAKE_COMMAND} -E copy ${TARMAXION_GUIDE} ${TARMAXION_PACKAGE_STAGE}
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${TARMAXION_PACKAGE_ZIP} --format=zip ${TARMAXION_PACKAGE_NAME}
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/packaging/pack_zip.py ${TARMAXION_PACKAGE_ZIP} ${TARMAXION_PACKAGE_NAME}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
   DEPENDS ${TARMAXION_PACKAGE_PROGRAMS} ${library_target}
   COMMENT "Packing ${TARMAXION_PACKAGE_ZIP}"

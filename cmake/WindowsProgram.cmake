@@ -3,7 +3,8 @@
 # the version shown in the file's properties and by the uninstall list, taken from the project.
 include(${CMAKE_CURRENT_LIST_DIR}/Icon.cmake)
 set(TARMAXION_PROGRAM_RC_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/windows-program.rc.in)
-set(TARMAXION_PROGRAM_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/windows-program.manifest)
+set(TARMAXION_PROGRAM_MANIFEST ${CMAKE_BINARY_DIR}/windows-program.manifest)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows-program.manifest.in ${TARMAXION_PROGRAM_MANIFEST} @ONLY)
 
 function(tarmaxion_program_resources target description)
   set(TARMAXION_ICON ${CMAKE_CURRENT_BINARY_DIR}/tarmaxion.ico)

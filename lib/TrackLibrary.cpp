@@ -91,7 +91,7 @@ int HandOut(tmx_track& track, const unsigned char** bytes, size_t* size, Make ma
 
 extern "C" {
 
-const char* tmx_version(void) { return TARMAXION_VERSION; }
+const char* tmx_version(void) { return TMX_VERSION_STRING; }
 
 tmx_track* tmx_open(const unsigned char* bytes, size_t size, const char* utf8_name) {
   return tmx_open_codepage(bytes, size, utf8_name, tarmaxion::CodePageNumber(tarmaxion::CodePage::k1252));

@@ -83,5 +83,5 @@ export interface OpenOptions {
  */
 export function openTrack(bytes: Uint8Array, name?: string, options?: OpenOptions): Promise<Track>;
 
-/** The library's version, "1.0.0". */
+/** The library's version, "MAJOR.MINOR.PATCH" (the package's own). */
 export function version(): Promise<string>;

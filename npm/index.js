@@ -146,7 +146,7 @@ export async function openTrack(bytes, name = "", { codepage = 1252 } = {}) {
   }
 }
 
-// The library's version, "1.0.0".
+// The library's version, "MAJOR.MINOR.PATCH" (the package's own).
 export async function version() {
   const wasm = await moduleInstance();
   return wasm.UTF8ToString(wasm._tmx_version());

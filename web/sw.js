@@ -1,6 +1,7 @@
 // The page's few files, kept so that it starts without the network after one visit.
-// scripts/build-web writes in the build's version (a hash of the files) and their names, so a new
-// build is a new worker with a cache of its own, which replaces the old one as it takes over.
+// scripts/build-web writes in the build's version (the release and a hash of the files) and their
+// names, so a new build is a new worker with a cache of its own, which replaces the old one as it
+// takes over.
 const kVersion = "@VERSION@";
 const kFiles = ["@FILES@"];
 const kCache = `tarmaxion-${kVersion}`;

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Prints a track's info list and writes its version-1.05 copy and its map beside it.
-    pip install tarmaxion_track-1.0.0-py3-none-linux_x86_64.whl
+    pip install tarmaxion_track-1.1.0-py3-none-linux_x86_64.whl
     python3 track_info.py examples/lakeside.trk"""
 import sys
 

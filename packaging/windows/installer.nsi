@@ -3,12 +3,15 @@
 ; uninstaller registered with the system. A 64-bit installer, since the programs are 64-bit.
 ; Built by the target package-windows-installer, which passes VERSION, VERSION_QUAD (four
 ; numbers), WINDOW_EXE, TRKCONV_EXE, CONVERT_EXE, THUMBNAILS_DLL, THUMBNAIL_CLSID, the library's
-; LIBRARY_DLL, LIBRARY_IMPORT and LIBRARY_HEADER, GUIDE and OUTFILE with -D.
+; LIBRARY_DLL, LIBRARY_IMPORT, LIBRARY_HEADER and LIBRARY_VERSION_HEADER, GUIDE and OUTFILE with -D.
 ; Silent use: setup.exe /S [/PATH] [/D=folder] and uninstall.exe /S; /PATH puts trkconv on the
 ; system's PATH, as the "Add trkconv to PATH" box does.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; The files' build times stay out of the installer, so that two builds of one commit give the
+; same installer; the installed files carry the time of their install.
+SetDateSave off
 
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
@@ -85,6 +88,7 @@ Section "Tarmaxion Converter" SectionPrograms
   File "/oname=tarmaxion-track.dll" "${LIBRARY_DLL}"
   SetOutPath "$INSTDIR\sdk\include\tarmaxion"
   File "/oname=track.h" "${LIBRARY_HEADER}"
+  File "/oname=track-version.h" "${LIBRARY_VERSION_HEADER}"
   SetOutPath "$INSTDIR\sdk\lib"
   File "/oname=libtarmaxion-track.dll.a" "${LIBRARY_IMPORT}"
   SetOutPath "$INSTDIR"
@@ -187,6 +191,7 @@ Section "Uninstall"
   Delete "$INSTDIR\Guide.txt"
   Delete "$INSTDIR\tarmaxion-track.dll"
   Delete "$INSTDIR\sdk\include\tarmaxion\track.h"
+  Delete "$INSTDIR\sdk\include\tarmaxion\track-version.h"
   Delete "$INSTDIR\sdk\lib\libtarmaxion-track.dll.a"
   RMDir "$INSTDIR\sdk\include\tarmaxion"
   RMDir "$INSTDIR\sdk\include"

@@ -33,7 +33,7 @@ def lakeside():
 def test_the_library_is_the_one_the_package_carries():
     package = pathlib.Path(tarmaxion_track.__file__).parent
     assert pathlib.Path(tarmaxion_track._library.library._name).parent == package
-    assert tarmaxion_track.__version__ == trkconv("--version").decode().split()[-1]
+    assert tarmaxion_track.__version__ == trkconv("--version").decode().split()[1]
 
 
 class TestReadTrack:

@@ -4,6 +4,7 @@
  * N.png (the whole map), N-map-128.png (128 pixels without the caption band), N.rgba. */
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <tarmaxion/track.h>
 
 static unsigned char* read_file(const char* path, size_t* size) {
@@ -45,6 +46,11 @@ int main(int argc, char** argv) {
   if (argc < 3) {
     fprintf(stderr, "usage: c-client OUT_FOLDER TRACK...\n");
     return 2;
+  }
+  /* The installed headers must be of the library that the program loads. */
+  if (strcmp(tmx_version(), TMX_VERSION_STRING) != 0) {
+    fprintf(stderr, "c-client: headers of %s, library %s\n", TMX_VERSION_STRING, tmx_version());
+    return 1;
   }
   int failed = 0;
   for (int i = 2; i < argc; ++i) {

@@ -11,6 +11,9 @@
 
 #include <stddef.h>
 
+/* TMX_VERSION_MAJOR, _MINOR, _PATCH and TMX_VERSION_STRING: the version these headers are of. */
+#include "tarmaxion/track-version.h"
+
 #if defined(_WIN32)
 #if defined(TMX_BUILDING_LIBRARY)
 #define TMX_API __declspec(dllexport)
@@ -43,7 +46,7 @@ enum {
   TMX_NO_MEMORY = -3      /* the memory for the result could not be had */
 };
 
-/* The library's version, "1.0.0". */
+/* The loaded library's version, as "MAJOR.MINOR.PATCH"; TMX_VERSION_STRING is the headers'. */
 TMX_API const char* tmx_version(void);
 
 /* Opens a track: copies the size bytes and checks them. utf8_name is the file's name (the
