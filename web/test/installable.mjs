@@ -75,7 +75,7 @@ export async function offline(browser, check, pageFolder, track) {
     check(shown === "lakeside_2442_Bob", `offline: the page shows "${shown}"`);
 
     const worker = join(folder, "sw.js");
-    writeFileSync(worker, readFileSync(worker, "utf8").replace(/const kVersion = "\w+"/, 'const kVersion = "next"'));
+    writeFileSync(worker, readFileSync(worker, "utf8").replace(/const kVersion = "[^"]+"/, 'const kVersion = "next"'));
     writeFileSync(join(folder, "style.css"), `${readFileSync(join(folder, "style.css"), "utf8")}/* next */\n`);
     server = await serve(folder, server.port);
     await goto();
