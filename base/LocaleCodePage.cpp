@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/Encoding.h"
+
 namespace tarmaxion {
 namespace {
 
@@ -27,17 +29,10 @@ constexpr std::array<LanguagePage, 31> kLanguagePages = {{
 
 enum class Script { kUsual, kLatin, kCyrillic };
 
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return lowered;
-}
-
 // A script named by a tag's four-letter subtag ("sr-Latn-RS") or a locale's modifier
 // ("sr_RS@latin").
 Script ScriptNamed(std::string_view name) {
-  const std::string lowered = Lowered(name);
+  const std::string lowered = CaseFolded(name);
   if (lowered == "latn" || lowered == "latin") return Script::kLatin;
   if (lowered == "cyrl" || lowered == "cyrillic") return Script::kCyrillic;
   return Script::kUsual;
@@ -52,7 +47,7 @@ CodePage CodePageOfLocale(std::string_view locale) {
   name = name.substr(0, name.find('.'));  // without the character set
 
   const auto end = std::min(name.find_first_of("-_"), name.size());
-  const std::string language = Lowered(name.substr(0, end));
+  const std::string language = CaseFolded(name.substr(0, end));
   for (std::string_view rest = name.substr(end); !rest.empty();) {
     rest.remove_prefix(1);
     const std::string_view subtag = rest.substr(0, rest.find_first_of("-_"));

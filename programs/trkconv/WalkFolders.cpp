@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "base/NativePath.h"
+#include "track/Conversion.h"
 #include "programs/trkconv/Failure.h"
 
 namespace tarmaxion::cli {
@@ -12,11 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A name that ends in ".trk" in any case after a stem of its own, as the copy's name reads it.
 bool IsTrackName(const fs::path& path) {
-  auto extension = Utf8Path(path.extension());
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return extension == ".trk";
+  const std::string name = Utf8Path(path.filename());
+  const std::string_view stem = TrackStem(name);
+  return !stem.empty() && stem.size() < name.size();
 }
 
 // The tracks under folder, sorted; false when a folder on the way could not be read. A stack of
